@@ -1,0 +1,107 @@
+// Sprites, surfaces and presentation: the background pictures, the back
+// buffers, the sprite work surfaces and the two views, and the masked draw of
+// one sprite, optionally mirrored.
+#pragma once
+
+#include "drawing/surface.h"
+#include "match/state.h"
+
+#include <QRect>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace hovla {
+
+constexpr int kViewWidth = 512;
+constexpr int kViewHeight = 768;
+
+// Puts a view's image on the screen; the windows implement it.
+class ViewSink {
+public:
+    virtual ~ViewSink() = default;
+    virtual void refresh(int player, const QRect& area) = 0;
+};
+
+class Piirto {
+public:
+    explicit Piirto(ViewSink* sink = nullptr) : sink_(sink) {}
+    void setSink(ViewSink* sink) { sink_ = sink; }
+
+    // F2: the rooms of players 1 and 2 and the yard, stored with the window.
+    const Surface& roomPicture(int player);
+    const Surface& yardPicture();
+    // F3: the back buffers.
+    Surface& buffer(int player);
+    // PL: the views on the main window.
+    Surface& view(int player);
+    const Surface& view(int player) const;
+
+    // f1: the work surfaces.
+    Surface Sprite, Mask, Sprite2, Mask2, Sprite3, Mask3, Sprite4, Mask4;
+
+    void DrawSprite1(const SpriteRec& rec, int16_t id) { DrawSprite(0, rec, id); }
+    void DrawSprite2(const SpriteRec& rec, int16_t id) { DrawSprite(1, rec, id); }
+    void DrawSprite(int player, const SpriteRec& rec, int16_t id);
+    void FlipSprite();
+
+    void ShowView1() { ShowView(0); }
+    void ShowView2() { ShowView(1); }
+    void ShowView(int player);
+    // Puts part of a view on the screen at once.
+    void refreshView(int player, const QRect& area);
+
+    // Loads bitmap id into a work surface, which takes its size.
+    void loadInto(Surface& surface, int16_t id);
+
+    // Decoded bitmaps and mirrored copies are kept; with caching off every
+    // draw decodes and mirrors again. Both draw exactly the same pixels.
+    void setCaching(bool on) { caching_ = on; }
+
+    // Where numbered bitmaps come from: the game's own pack unless a test says.
+    using PictureSource = std::function<QImage(int16_t id)>;
+    void setPictureSource(PictureSource source);
+
+private:
+    struct Span {
+        int16_t begin = 0;
+        int16_t end = 0;  // columns [begin, end) that change what lies under them
+    };
+    struct Pair {
+        Surface sprite, mask, spriteMirrored, maskMirrored;
+        std::vector<Span> spans, spansMirrored;
+    };
+    const Pair& pair(int16_t id);
+    QImage load(int16_t id) const;
+    const Surface& picture(int16_t id);
+    void drawSpans(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
+                   const std::vector<Span>& spans);
+
+    struct F2 {
+        Surface pHovla1, pHovla2, Pihalla;
+    };
+    struct F3 {
+        Surface pBuffer1{kViewWidth, kViewHeight};
+        Surface pBuffer2{kViewWidth, kViewHeight};
+    };
+    F2& f2();
+    F3& f3();
+
+    ViewSink* sink_ = nullptr;
+    bool caching_ = true;
+    PictureSource source_;
+    std::optional<F2> f2_;
+    std::optional<F3> f3_;
+    std::array<Surface, 2> views_{Surface(kViewWidth, kViewHeight), Surface(kViewWidth, kViewHeight)};
+    std::unordered_map<int16_t, std::unique_ptr<Pair>> pairs_;
+    std::unordered_map<int16_t, Surface> pictures_;
+};
+
+// Mirrors an image left to right: column i goes to w - 1 - i.
+QImage mirrored(const QImage& image);
+
+} // namespace hovla

@@ -1,0 +1,108 @@
+#include "drawing/scene.h"
+
+#include "match/format.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace hovla {
+
+QFont readoutFont()
+{
+    QFont font;
+    const QStringList families = QFontDatabase::families();
+    font.setFamily(families.contains("Comic Sans MS") ? "Comic Sans MS" : "Comic Neue");
+    font.setPixelSize(27);
+    font.setBold(true);
+    return font;
+}
+
+Module1::Module1(const Muuttujat& state, Piirto& piirto, std::string decimalSeparator)
+    : s_(state), piirto_(piirto), separator_(std::move(decimalSeparator)), font_(readoutFont())
+{
+}
+
+void Module1::RedrawScenes()
+{
+    for (int p = 0; p < 2; ++p) {
+        if (s_.Outside(p) == 0)
+            RedrawScene(p);
+    }
+}
+
+// Back to front: stove, body, bucket back, ladle, water, bucket front, arm,
+// face, steam.
+void Module1::RedrawScene(int p)
+{
+    piirto_.buffer(p).assignPicture(piirto_.roomPicture(p));
+    auto draw = [&](const SpriteRec& rec, int16_t id) { piirto_.DrawSprite(p, rec, id); };
+
+    draw(s_.Stove(p), 201);
+    draw(s_.Body(p), s_.Body(p).Id);
+    draw(s_.Bucket(p, 0), 203);
+    const SpriteRec& ladle = s_.Ladle(p, s_.LadlePose(p));
+    draw(ladle, ladle.Id);
+    if (s_.Water(p).Extra1 > 0)
+        draw(s_.Water(p), s_.Water(p).Id);
+    draw(s_.Bucket(p, 1), 205);
+    const SpriteRec& arm = s_.Arm(p, s_.ThrowPhase(p));
+    draw(arm, arm.Id);
+    draw(s_.Head(p), s_.Head(p).Id);
+    if (s_.Steam(p).Flip != 0)
+        draw(s_.Steam(p), s_.Steam(p).Id);
+
+    piirto_.ShowView(p);
+    DrawTemperature(p);
+    DrawScore(p);
+}
+
+QRect Module1::temperatureRect(int player)
+{
+    return player == 0 ? QRect(400, 20, 120, 40) : QRect(7, 20, 112, 40);
+}
+
+QRect Module1::scoreRect(int player)
+{
+    return player == 0 ? QRect(7, 20, 400, 40) : QRect(120, 20, 400, 40);
+}
+
+std::string Module1::temperatureText(int player) const
+{
+    return temperatureLine(s_.Temperature(player), separator_);
+}
+
+std::string Module1::scoreText(int player) const
+{
+    return scoreLine(player, s_.Points(player), s_.Condition(player), separator_);
+}
+
+void Module1::DrawTemperature(int player)
+{
+    printReadout(player, temperatureRect(player), temperatureText(player));
+}
+
+void Module1::DrawScore(int player)
+{
+    printReadout(player, scoreRect(player), scoreText(player));
+}
+
+// Restore the rectangle from the room picture, print, copy it to the view.
+void Module1::printReadout(int player, const QRect& r, const std::string& line)
+{
+    Surface& buffer = piirto_.buffer(player);
+    BitBlt(buffer, r.x(), r.y(), r.width(), r.height(), piirto_.roomPicture(player), r.x(), r.y(),
+           Rop::SrcCopy);
+    {
+        QPainter painter(&buffer.image());
+        painter.setFont(font_);
+        painter.setPen(Qt::black);
+        const QFontMetrics metrics(font_);
+        painter.drawText(QPointF(r.x(), r.y() + metrics.ascent()), QString::fromStdString(line));
+    }
+    BitBlt(piirto_.view(player), r.x(), r.y(), r.width(), r.height(), buffer, r.x(), r.y(),
+           Rop::SrcCopy);
+    piirto_.refreshView(player, r.intersected(QRect(0, 0, kViewWidth, kViewHeight)));
+}
+
+} // namespace hovla

@@ -1,0 +1,48 @@
+// Room composition and the text readouts: turns the match state into the
+// pictures of both rooms.
+#pragma once
+
+#include "drawing/piirto.h"
+#include "match/state.h"
+
+#include <QFont>
+#include <QRect>
+
+#include <string>
+
+namespace hovla {
+
+// The readout font: Comic Sans MS where present, else Comic Neue; 27 px bold.
+QFont readoutFont();
+
+class Module1 {
+public:
+    Module1(const Muuttujat& state, Piirto& piirto, std::string decimalSeparator = ".");
+
+    // Rebuilds, presents and labels the room of every player who is indoors.
+    void RedrawScenes();
+    void RedrawScene(int player);
+
+    void DrawTemperature1() { DrawTemperature(0); }
+    void DrawTemperature2() { DrawTemperature(1); }
+    void DrawScore1() { DrawScore(0); }
+    void DrawScore2() { DrawScore(1); }
+    void DrawTemperature(int player);
+    void DrawScore(int player);
+
+    // The readout rectangles and the lines they print.
+    static QRect temperatureRect(int player);
+    static QRect scoreRect(int player);
+    std::string temperatureText(int player) const;
+    std::string scoreText(int player) const;
+
+private:
+    void printReadout(int player, const QRect& rect, const std::string& line);
+
+    const Muuttujat& s_;
+    Piirto& piirto_;
+    std::string separator_;
+    QFont font_;
+};
+
+} // namespace hovla

@@ -1,0 +1,83 @@
+#include "drawing/surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace hovla {
+
+namespace {
+
+constexpr QRgb kAlpha = 0xFF000000;
+
+QImage asSurfaceImage(const QImage& picture)
+{
+    if (picture.format() == QImage::Format_RGB32)
+        return picture;
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// The part of a w x h copy from (sx, sy) to (x, y) that lies on both images.
+struct Clip {
+    int x, y, w, h, sx, sy;
+    bool empty() const { return w <= 0 || h <= 0; }
+};
+
+Clip clip(const QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy)
+{
+    Clip c{x, y, w, h, sx, sy};
+    const int shiftX = std::max({0, -c.x, -c.sx});
+    const int shiftY = std::max({0, -c.y, -c.sy});
+    c.x += shiftX; c.sx += shiftX; c.w -= shiftX;
+    c.y += shiftY; c.sy += shiftY; c.h -= shiftY;
+    c.w = std::min({c.w, dst.width() - c.x, src.width() - c.sx});
+    c.h = std::min({c.h, dst.height() - c.y, src.height() - c.sy});
+    return c;
+}
+
+} // namespace
+
+Surface::Surface(int width, int height) : image_(width, height, QImage::Format_RGB32)
+{
+    image_.fill(kWindowColour);
+}
+
+void Surface::assignPicture(const QImage& picture)
+{
+    image_ = asSurfaceImage(picture);
+}
+
+void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop op)
+{
+    if (dst.isNull() || src.isNull())
+        return;
+    const Clip c = clip(dst.image(), x, y, w, h, src.image(), sx, sy);
+    if (c.empty())
+        return;
+    const QImage& in = src.image();
+    QImage& out = dst.image();
+    for (int row = 0; row < c.h; ++row) {
+        const auto* s = reinterpret_cast<const QRgb*>(in.constScanLine(c.sy + row)) + c.sx;
+        auto* d = reinterpret_cast<QRgb*>(out.scanLine(c.y + row)) + c.x;
+        switch (op) {
+        case Rop::SrcCopy:
+            std::memcpy(d, s, sizeof(QRgb) * c.w);
+            break;
+        case Rop::SrcAnd:
+            for (int i = 0; i < c.w; ++i)
+                d[i] = (d[i] & s[i]) | kAlpha;
+            break;
+        case Rop::SrcInvert:
+            for (int i = 0; i < c.w; ++i)
+                d[i] = (d[i] ^ s[i]) | kAlpha;
+            break;
+        }
+    }
+}
+
+void MaskedDraw(Surface& dst, int x, int y, const Surface& sprite, const Surface& mask)
+{
+    BitBlt(dst, x, y, sprite.width(), sprite.height(), mask, 0, 0, Rop::SrcAnd);
+    BitBlt(dst, x, y, sprite.width(), sprite.height(), sprite, 0, 0, Rop::SrcInvert);
+}
+
+} // namespace hovla
