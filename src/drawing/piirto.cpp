@@ -3,6 +3,7 @@
 #include "drawing/resources.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace hovla {
 
@@ -106,27 +107,40 @@ const Piirto::Pair& Piirto::pair(int16_t id)
     p->spriteMirrored.assignPicture(mirrored(p->sprite.image()));
     p->maskMirrored.assignPicture(mirrored(p->mask.image()));
 
-    // A pixel with a white mask and a black sprite leaves the target as it is.
-    auto spansOf = [](const Surface& sprite, const Surface& mask) {
-        std::vector<Span> spans(sprite.height());
-        const int w = std::min(sprite.width(), mask.width());
-        for (int y = 0; y < sprite.height() && y < mask.height(); ++y) {
-            const auto* s = reinterpret_cast<const QRgb*>(sprite.image().constScanLine(y));
-            const auto* m = reinterpret_cast<const QRgb*>(mask.image().constScanLine(y));
-            auto changes = [&](int x) { return (m[x] | kAlpha) != kWhite || (s[x] & ~kAlpha) != 0; };
-            int begin = 0;
-            while (begin < w && !changes(begin))
-                ++begin;
-            int end = w;
-            while (end > begin && !changes(end - 1))
-                --end;
-            spans[y] = {int16_t(begin), int16_t(end)};
-        }
-        return spans;
-    };
-    p->spans = spansOf(p->sprite, p->mask);
-    p->spansMirrored = spansOf(p->spriteMirrored, p->maskMirrored);
+    p->runs = runsOf(p->sprite, p->mask);
+    p->runsMirrored = runsOf(p->spriteMirrored, p->maskMirrored);
     return *pairs_.emplace(id, std::move(p)).first->second;
+}
+
+Piirto::Runs Piirto::runsOf(const Surface& sprite, const Surface& mask)
+{
+    Runs out;
+    const int w = std::min(sprite.width(), mask.width());
+    const int h = std::min(sprite.height(), mask.height());
+    // 0: leaves the target (white mask, black sprite), 1: copy (black mask), 2: combine
+    auto kind = [](QRgb s, QRgb m) {
+        if ((m & ~kAlpha) == 0)
+            return 1;
+        return ((m | kAlpha) == kWhite && (s & ~kAlpha) == 0) ? 0 : 2;
+    };
+    out.rowStart.reserve(size_t(h) + 1);
+    for (int y = 0; y < h; ++y) {
+        out.rowStart.push_back(int(out.runs.size()));
+        const auto* s = reinterpret_cast<const QRgb*>(sprite.image().constScanLine(y));
+        const auto* m = reinterpret_cast<const QRgb*>(mask.image().constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            const int k = kind(s[x], m[x]);
+            int end = x + 1;
+            while (end < w && kind(s[end], m[end]) == k)
+                ++end;
+            if (k != 0)
+                out.runs.push_back({int16_t(x), int16_t(end), k == 1});
+            x = end;
+        }
+    }
+    out.rowStart.push_back(int(out.runs.size()));
+    return out;
 }
 
 void Piirto::loadInto(Surface& surface, int16_t id)
@@ -159,35 +173,44 @@ void Piirto::DrawSprite(int player, const SpriteRec& rec, int16_t id)
         Mask2 = p.mask;
         Sprite = p.spriteMirrored;
         Mask = p.maskMirrored;
-        drawSpans(target, rec.X, rec.Y, Sprite, Mask, p.spansMirrored);
+        drawRuns(target, rec.X, rec.Y, Sprite, Mask, p.runsMirrored);
     } else {
         Sprite = p.sprite;
         Mask = p.mask;
-        drawSpans(target, rec.X, rec.Y, Sprite, Mask, p.spans);
+        drawRuns(target, rec.X, rec.Y, Sprite, Mask, p.runs);
     }
 }
 
 // (target AND mask) XOR sprite in one pass, only over the columns that change.
-void Piirto::drawSpans(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
-                       const std::vector<Span>& spans)
+void Piirto::drawRuns(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
+                      const Runs& runs)
 {
-    QImage& out = target.image();
     const int top = std::max(0, -y);
-    const int bottom = std::min(sprite.height(), out.height() - y);
+    const int bottom = std::min<int>(int(runs.rowStart.size()) - 1, target.height() - y);
     const int left = std::max(0, -x);
-    const int right = std::min(sprite.width(), out.width() - x);
+    const int right = std::min(sprite.width(), target.width() - x);
     if (top >= bottom || left >= right)
         return;
+    QImage& out = target.imageFor(QRect(x + left, y + top, right - left, bottom - top));
+    auto* base = reinterpret_cast<QRgb*>(out.bits());
+    const qsizetype stride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
     for (int row = top; row < bottom; ++row) {
-        const int begin = std::max<int>(left, spans[row].begin);
-        const int end = std::min<int>(right, spans[row].end);
-        if (begin >= end)
-            continue;
         const auto* s = reinterpret_cast<const QRgb*>(sprite.image().constScanLine(row));
         const auto* m = reinterpret_cast<const QRgb*>(mask.image().constScanLine(row));
-        auto* d = reinterpret_cast<QRgb*>(out.scanLine(y + row));
-        for (int i = begin; i < end; ++i)
-            d[x + i] = ((d[x + i] & m[i]) ^ s[i]) | kAlpha;
+        QRgb* d = base + (y + row) * stride + x;
+        for (int r = runs.rowStart[row]; r < runs.rowStart[row + 1]; ++r) {
+            const Run& run = runs.runs[r];
+            const int begin = std::max<int>(left, run.begin);
+            const int end = std::min<int>(right, run.end);
+            if (begin >= end)
+                continue;
+            if (run.copy) {
+                std::memcpy(d + begin, s + begin, sizeof(QRgb) * size_t(end - begin));
+            } else {
+                for (int i = begin; i < end; ++i)
+                    d[i] = ((d[i] & m[i]) ^ s[i]) | kAlpha;
+            }
+        }
     }
 }
 

@@ -67,19 +67,26 @@ public:
     void setPictureSource(PictureSource source);
 
 private:
-    struct Span {
-        int16_t begin = 0;
-        int16_t end = 0;  // columns [begin, end) that change what lies under them
+    // Per row, the columns [begin, end) that change what lies under them:
+    // copied straight where the mask is black, combined where it is not.
+    struct Run {
+        int16_t begin, end;
+        bool copy;
     };
+    struct Runs {
+        std::vector<Run> runs;
+        std::vector<int> rowStart;  // runs of row y: [rowStart[y], rowStart[y + 1])
+    };
+    static Runs runsOf(const Surface& sprite, const Surface& mask);
     struct Pair {
         Surface sprite, mask, spriteMirrored, maskMirrored;
-        std::vector<Span> spans, spansMirrored;
+        Runs runs, runsMirrored;
     };
     const Pair& pair(int16_t id);
     QImage load(int16_t id) const;
     const Surface& picture(int16_t id);
-    void drawSpans(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
-                   const std::vector<Span>& spans);
+    static void drawRuns(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
+                         const Runs& runs);
 
     struct F2 {
         Surface pHovla1, pHovla2, Pihalla;

@@ -19,7 +19,8 @@ QFont readoutFont()
 }
 
 Module1::Module1(const Muuttujat& state, Piirto& piirto, std::string decimalSeparator)
-    : s_(state), piirto_(piirto), separator_(std::move(decimalSeparator)), font_(readoutFont())
+    : s_(state), piirto_(piirto), separator_(std::move(decimalSeparator)), font_(readoutFont()),
+      metrics_(font_), ascent_(metrics_.ascent())
 {
 }
 
@@ -94,11 +95,13 @@ void Module1::printReadout(int player, const QRect& r, const std::string& line)
     BitBlt(buffer, r.x(), r.y(), r.width(), r.height(), piirto_.roomPicture(player), r.x(), r.y(),
            Rop::SrcCopy);
     {
-        QPainter painter(&buffer.image());
+        const QString text = QString::fromStdString(line);
+        const QPoint origin(r.x(), r.y() + ascent_);
+        const QRect inked = metrics_.boundingRect(text).translated(origin).adjusted(-4, -4, 4, 4);
+        QPainter painter(&buffer.imageFor(inked));
         painter.setFont(font_);
         painter.setPen(Qt::black);
-        const QFontMetrics metrics(font_);
-        painter.drawText(QPointF(r.x(), r.y() + metrics.ascent()), QString::fromStdString(line));
+        painter.drawText(origin, text);
     }
     BitBlt(piirto_.view(player), r.x(), r.y(), r.width(), r.height(), buffer, r.x(), r.y(),
            Rop::SrcCopy);

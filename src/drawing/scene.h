@@ -6,6 +6,7 @@
 #include "match/state.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QRect>
 
 #include <string>
@@ -43,6 +44,8 @@ private:
     Piirto& piirto_;
     std::string separator_;
     QFont font_;
+    QFontMetrics metrics_;
+    int ascent_;
 };
 
 } // namespace hovla

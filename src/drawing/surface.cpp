@@ -43,7 +43,38 @@ Surface::Surface(int width, int height) : image_(width, height, QImage::Format_R
 
 void Surface::assignPicture(const QImage& picture)
 {
-    image_ = asSurfaceImage(picture);
+    QImage source = asSurfaceImage(picture);
+    const bool sameShape = image_.isDetached() && image_.size() == source.size()
+                           && image_.bytesPerLine() == source.bytesPerLine();
+    if (sameShape && pictureKey_ != 0 && pictureKey_ == source.cacheKey()) {
+        // The same picture again: restore only what was drawn over it.
+        for (const QRect& r : drawnOver_) {
+            const QRect area = r.intersected(image_.rect());
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + area.left(),
+                            reinterpret_cast<const QRgb*>(source.constScanLine(y)) + area.left(),
+                            sizeof(QRgb) * size_t(area.width()));
+        }
+    } else if (sameShape) {
+        // Copy into the image we have, sparing an allocation per frame.
+        std::memcpy(image_.bits(), source.constBits(), size_t(source.sizeInBytes()));
+    } else {
+        image_ = source;
+    }
+    drawnOver_.clear();
+    writes_ = 0;
+    pictureKey_ = source.cacheKey();
+}
+
+QImage& Surface::imageFor(const QRect& area)
+{
+    if (pictureKey_ != 0) {
+        if (++writes_ > 64)
+            forgetPicture();  // drawn over too often to keep count
+        else if (!area.isEmpty())
+            drawnOver_.push_back(area);
+    }
+    return image_;
 }
 
 void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop op)
@@ -54,7 +85,7 @@ void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx
     if (c.empty())
         return;
     const QImage& in = src.image();
-    QImage& out = dst.image();
+    QImage& out = dst.imageFor(QRect(c.x, c.y, c.w, c.h));
     for (int row = 0; row < c.h; ++row) {
         const auto* s = reinterpret_cast<const QRgb*>(in.constScanLine(c.sy + row)) + c.sx;
         auto* d = reinterpret_cast<QRgb*>(out.scanLine(c.y + row)) + c.x;

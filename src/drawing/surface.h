@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <QRegion>
 
 namespace hovla {
 
@@ -30,10 +32,28 @@ public:
     bool isNull() const { return image_.isNull(); }
 
     const QImage& image() const { return image_; }
-    QImage& image() { return image_; }
+    // For writing anywhere: the surface forgets which picture it holds.
+    QImage& image()
+    {
+        forgetPicture();
+        return image_;
+    }
+    // For writing inside area only: the surface remembers the area, so that
+    // assigning the same picture again restores just what was drawn over it.
+    QImage& imageFor(const QRect& area);
 
 private:
+    void forgetPicture()
+    {
+        pictureKey_ = 0;
+        drawnOver_.clear();
+        writes_ = 0;
+    }
+
     QImage image_;
+    qint64 pictureKey_ = 0;         // the picture the image equals outside drawnOver_
+    std::vector<QRect> drawnOver_;  // what was written since that picture came
+    int writes_ = 0;
 };
 
 // Copies w x h pixels from src at (sx, sy) to dst at (x, y), combined by op.
