@@ -79,6 +79,7 @@ void Piirto::setPictureSource(PictureSource source)
 {
     source_ = std::move(source);
     pairs_.clear();
+    pairBySprite_.clear();
     pictures_.clear();
 }
 
@@ -109,6 +110,7 @@ const Piirto::Pair& Piirto::pair(int16_t id)
 
     p->runs = runsOf(p->sprite, p->mask);
     p->runsMirrored = runsOf(p->spriteMirrored, p->maskMirrored);
+    pairBySprite_[p->sprite.image().cacheKey()] = p.get();
     return *pairs_.emplace(id, std::move(p)).first->second;
 }
 
@@ -145,10 +147,24 @@ Piirto::Runs Piirto::runsOf(const Surface& sprite, const Surface& mask)
 
 void Piirto::loadInto(Surface& surface, int16_t id)
 {
-    if (caching_)
-        surface = picture(id);
-    else
+    if (!caching_) {
         surface.assignPicture(load(id));
+        return;
+    }
+    if (id % 2 == 1)
+        pair(id);  // a sprite: keep its runs ready for maskedDraw
+    surface = picture(id);
+}
+
+void Piirto::maskedDraw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask)
+{
+    const auto it = pairBySprite_.find(sprite.image().cacheKey());
+    if (caching_ && it != pairBySprite_.end()
+        && it->second->mask.image().cacheKey() == mask.image().cacheKey()) {
+        drawRuns(target, x, y, sprite, mask, it->second->runs);
+        return;
+    }
+    MaskedDraw(target, x, y, sprite, mask);
 }
 
 void Piirto::DrawSprite(int player, const SpriteRec& rec, int16_t id)

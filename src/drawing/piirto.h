@@ -57,6 +57,9 @@ public:
 
     // Loads bitmap id into a work surface, which takes its size.
     void loadInto(Surface& surface, int16_t id);
+    // The masked draw of a sprite surface and its mask; quick when they hold
+    // a pair as loaded, exactly the same pixels either way.
+    void maskedDraw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask);
 
     // Decoded bitmaps and mirrored copies are kept; with caching off every
     // draw decodes and mirrors again. Both draw exactly the same pixels.
@@ -105,6 +108,7 @@ private:
     std::optional<F3> f3_;
     std::array<Surface, 2> views_{Surface(kViewWidth, kViewHeight), Surface(kViewWidth, kViewHeight)};
     std::unordered_map<int16_t, std::unique_ptr<Pair>> pairs_;
+    std::unordered_map<qint64, const Pair*> pairBySprite_;  // by the sprite image's key
     std::unordered_map<int16_t, Surface> pictures_;
 };
 

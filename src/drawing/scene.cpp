@@ -26,6 +26,7 @@ Module1::Module1(const Muuttujat& state, Piirto& piirto, std::string decimalSepa
 
 void Module1::RedrawScenes()
 {
+    ++redraws_;
     for (int p = 0; p < 2; ++p) {
         if (s_.Outside(p) == 0)
             RedrawScene(p);

@@ -23,6 +23,7 @@ public:
     // Rebuilds, presents and labels the room of every player who is indoors.
     void RedrawScenes();
     void RedrawScene(int player);
+    long redrawCount() const { return redraws_; }
 
     void DrawTemperature1() { DrawTemperature(0); }
     void DrawTemperature2() { DrawTemperature(1); }
@@ -43,6 +44,7 @@ private:
     const Muuttujat& s_;
     Piirto& piirto_;
     std::string separator_;
+    long redraws_ = 0;
     QFont font_;
     QFontMetrics metrics_;
     int ascent_;
