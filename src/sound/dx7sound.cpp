@@ -1,0 +1,186 @@
+#include "sound/dx7sound.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+namespace hovla {
+
+namespace {
+
+constexpr int32_t kPriorityLevel = 2;
+constexpr uint8_t kCentre = 50;
+constexpr uint8_t kFullVolume = 100;
+
+uint8_t toByte(int value, const char* name)
+{
+    if (value < 0 || value > 255)
+        throw Error("Overflow: " + std::string(name) + " = " + std::to_string(value)
+                    + " does not fit in a byte");
+    return static_cast<uint8_t>(value);
+}
+
+} // namespace
+
+DX7Sound::DX7Sound(SoundService& service, SoundSettings& settings, Messages& messages, Clock clock)
+    : service_(service), settings_(settings), messages_(messages), clock_(std::move(clock))
+{
+}
+
+double DX7Sound::steadySeconds()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void DX7Sound::InitDirectSound(WindowHandle window)
+{
+    std::optional<std::string> failure;
+    try {
+        if (!rootCreated_) {
+            service_.CreateRoot();
+            rootCreated_ = true;
+        }
+        service_.CreateDevice("");
+    } catch (const SoundError& e) {
+        failure = e.what();
+    }
+    if (failure) {
+        // No speaker is no reason to refuse to start: say so, then stay silent.
+        silent_ = true;
+        messages_.show(*failure);
+        return;
+    }
+    service_.SetCooperativeLevel(window, kPriorityLevel);
+}
+
+void DX7Sound::SetSoundFolder(const std::string& folder)
+{
+    SoundFolder = folder + static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
+void DX7Sound::LoadSoundPool(int16_t count, const std::string& fileName)
+{
+    if (count < 0)
+        throw Error("Subscript out of range: SoundPool(0 To " + std::to_string(count) + ")");
+    SoundPool = std::vector<SoundSlot>(count + 1);
+    for (int s = 0; s <= count; ++s) {
+        LoadBuffer(static_cast<int16_t>(s), fileName);
+        SetBufferVolume(static_cast<int16_t>(s), 50);
+    }
+}
+
+void DX7Sound::LoadBuffer(int16_t index, const std::string& fileName)
+{
+    SoundSlot& target = slot(index);
+    if (silent_)
+        return;  // without a device nothing loads, so no slot ever plays
+    const std::string path = SoundFolder + fileName;
+    std::optional<std::string> failure;
+    try {
+        target.Buffer = service_.CreateBufferFromFile(path);
+        target.Loaded = -1;
+    } catch (const SoundError& e) {
+        failure = e.what();
+    }
+    // The slot keeps what it had. Timer ticks run while the box is open.
+    if (failure)
+        messages_.show(*failure + " | " + path);
+}
+
+void DX7Sound::PlayPooled(const std::string& fileName, uint8_t volume, uint8_t pan, uint8_t flags)
+{
+    findFreeSlot();
+    LoadBuffer(CurrentSlot, fileName);
+    if (pan != kCentre)
+        SetBufferPan(CurrentSlot, pan);
+    if (volume < kFullVolume)
+        SetBufferVolume(CurrentSlot, volume);
+    SoundSlot& chosen = slot(CurrentSlot);
+    if (chosen.Loaded) {
+        chosen.Buffer->Play(flags);
+        if (onPlay_)
+            onPlay_(fileName, CurrentSlot);
+    }
+}
+
+// The two ends jump to one speaker only; the positions between cover
+// -4900..+4900.
+void DX7Sound::SetBufferPan(int16_t index, uint8_t pan)
+{
+    int16_t value = 0;
+    if (pan == 0)
+        value = -10000;
+    else if (pan == 100)
+        value = 10000;
+    else
+        value = add16(mul16(pan, 100, "pan * 100"), -5000, "pan * 100 - 5000");
+    if (SoundSlot& target = slot(index); target.Buffer)
+        target.Buffer->SetPan(value);
+}
+
+// 60 dB of range: volume 0 is very quiet, not silent.
+void DX7Sound::SetBufferVolume(int16_t index, uint8_t volume)
+{
+    const int16_t value = add16(mul16(volume, 60, "volume * 60"), -6000, "volume * 60 - 6000");
+    if (SoundSlot& target = slot(index); target.Buffer)
+        target.Buffer->SetVolume(value);
+}
+
+void DX7Sound::PlaySoundFile(const std::string& fileName)
+{
+    // Read on every play, muted or not: the first read brings the menu into being.
+    const uint8_t volume = toByte(settings_.volume(), "volume");
+    const uint8_t pan = toByte(settings_.pan(), "pan");
+    if (settings_.muted())
+        return;
+    PlayPooled(fileName, volume, pan, 0);
+}
+
+SoundSlot& DX7Sound::slot(int16_t index)
+{
+    const long upper = static_cast<long>(SoundPool.size()) - 1;
+    if (index < 0 || index > upper)
+        raiseSubscript("SoundPool", index, upper);
+    return SoundPool[static_cast<std::size_t>(index)];
+}
+
+// Starts at CurrentSlot and stays on the slot it finds, so the next play tries
+// that slot first. While every slot plays it keeps polling, but no longer than
+// the longest of their sounds lasts: then it takes the slot it started from,
+// so a backend that never reports a stop cannot hang the game.
+void DX7Sound::findFreeSlot()
+{
+    const auto playing = [this] {
+        const SoundSlot& s = slot(CurrentSlot);
+        return s.Buffer && s.Buffer->GetStatus() == SoundBuffer::kPlaying;
+    };
+    const int16_t start = CurrentSlot;
+    std::optional<double> waitingSince;
+    double bound = 0;
+    while (playing()) {
+        CurrentSlot = add16(CurrentSlot, 1, "CurrentSlot + 1");
+        if (CurrentSlot >= static_cast<long>(SoundPool.size()))
+            CurrentSlot = 0;
+        if (CurrentSlot != start)
+            continue;
+        if (!waitingSince) {
+            waitingSince = clock_();
+            bound = longestSound();
+        } else if (clock_() - *waitingSince > bound) {
+            return;
+        }
+    }
+}
+
+double DX7Sound::longestSound() const
+{
+    double longest = 0;
+    for (const SoundSlot& s : SoundPool)
+        if (s.Buffer)
+            longest = std::max(longest, s.Buffer->Seconds());
+    return longest;
+}
+
+} // namespace hovla

@@ -1,0 +1,269 @@
+// The sound pool on a recording sound service: which slot each play takes,
+// what volume and pan reach the buffers, and what happens when a file or the
+// device is missing.
+#include "fakes.h"
+#include "sound/dx7sound.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace hovla {
+namespace {
+
+// Buffers play until the test stops them; every call lands in one log.
+struct FakeService : SoundService {
+    struct Buffer : SoundBuffer {
+        Buffer(FakeService& s, std::string file)
+            : service(s), id("#" + std::to_string(++s.made)), file(std::move(file)) {}
+        int32_t GetStatus() override
+        {
+            ++service.polls;
+            if (service.onStatus)
+                service.onStatus();
+            return playing ? kPlaying : 0;
+        }
+        void SetPan(int32_t pan) override { service.log.push_back(id + " SetPan " + std::to_string(pan)); }
+        void SetVolume(int32_t v) override { service.log.push_back(id + " SetVolume " + std::to_string(v)); }
+        void Play(uint8_t flags) override
+        {
+            service.log.push_back(id + " Play " + std::to_string(flags));
+            if (!service.playFails.empty())
+                throw SoundError(service.playFails);
+            playing = true;
+        }
+        double Seconds() const override { return file == "WELCOME.wav" ? 2.6 : 1.5; }
+        FakeService& service;
+        std::string id, file;
+        bool playing = false;
+    };
+
+    void CreateRoot() override { log.push_back("CreateRoot"); }
+    void CreateDevice(const std::string& device) override
+    {
+        log.push_back("CreateDevice '" + device + "'");
+        if (!noDevice.empty())
+            throw SoundError(noDevice);
+    }
+    void SetCooperativeLevel(WindowHandle window, int32_t level) override
+    {
+        log.push_back("SetCooperativeLevel " + std::to_string(window) + " " + std::to_string(level));
+    }
+    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override
+    {
+        const std::string file = std::filesystem::path(path).filename().string();
+        if (file == missing)
+            throw SoundError("File not found");
+        auto buffer = std::make_unique<Buffer>(*this, file);
+        log.push_back(buffer->id + " from " + path);
+        return buffer;
+    }
+
+    std::vector<std::string> log;
+    std::string missing, noDevice, playFails;  // what fails, with what text
+    std::function<void()> onStatus;
+    int made = 0, polls = 0;
+};
+
+struct CountingSettings : PlainSoundSettings {
+    int volume() override { ++reads; return Volume; }
+    int reads = 0;
+};
+
+class SoundPoolTest : public ::testing::Test {
+protected:
+    SoundPoolTest()
+    {
+        pool.onPlay([this](const std::string& file, int16_t slot) { plays.emplace_back(file, slot); });
+    }
+
+    // The main window's load: device, folder, eleven slots, and the welcome.
+    void startUp()
+    {
+        pool.InitDirectSound(42);
+        pool.SetSoundFolder("/game/Audio");
+        pool.LoadSoundPool(10, "WELCOME.wav");
+        pool.PlaySoundFile("WELCOME.wav");
+    }
+    FakeService::Buffer& buffer(int slot)
+    {
+        return static_cast<FakeService::Buffer&>(*pool.SoundPool.at(slot).Buffer);
+    }
+    int16_t play(const std::string& file)
+    {
+        pool.PlaySoundFile(file);
+        return pool.CurrentSlot;
+    }
+
+    FakeService service;
+    CountingSettings settings;
+    test::RecordingMessages messages;
+    double now = 0;
+    DX7Sound pool{service, settings, messages, [this] { return now += 0.01; }};
+    std::vector<std::pair<std::string, int16_t>> plays;
+    const std::string folder = "/game/Audio" + std::string(1, std::filesystem::path::preferred_separator);
+};
+
+TEST_F(SoundPoolTest, StartUpFillsElevenSlotsAtMinus3000AndWelcomesOnSlot0)
+{
+    startUp();
+    std::vector<std::string> expected = {"CreateRoot", "CreateDevice ''", "SetCooperativeLevel 42 2"};
+    for (int n = 1; n <= 11; ++n)
+        expected.insert(expected.end(), {"#" + std::to_string(n) + " from " + folder + "WELCOME.wav",
+                                         "#" + std::to_string(n) + " SetVolume -3000"});
+    // The welcome: a fresh buffer on slot 0 at volume 80, centre pan.
+    expected.insert(expected.end(),
+                    {"#12 from " + folder + "WELCOME.wav", "#12 SetVolume -1200", "#12 Play 0"});
+    EXPECT_EQ(service.log, expected);
+    EXPECT_EQ(pool.SoundPool.size(), 11u);
+    EXPECT_EQ(plays, (decltype(plays){{"WELCOME.wav", 0}}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SoundPoolTest, SearchStartsAtCurrentSlotStaysThereAndWrapsToZero)
+{
+    startUp();
+    buffer(0).playing = false;
+    EXPECT_EQ(play("kiuas.wav"), 0);  // the welcome has finished: slot 0 again
+    EXPECT_EQ(play("ulos1.wav"), 1);  // slot 0 still hisses
+    buffer(0).playing = buffer(1).playing = false;
+    EXPECT_EQ(play("kiuas.wav"), 1);  // tried first, not skipped
+    for (int n = 2; n <= 10; ++n)
+        EXPECT_EQ(play("kiuas.wav"), n);
+    buffer(0).playing = false;
+    EXPECT_EQ(play("ulos1.wav"), 0);  // from 10 on to 0
+}
+
+TEST_F(SoundPoolTest, WithAllElevenPlayingTheTwelfthWaitsForTheFirstToStop)
+{
+    startUp();
+    for (int n = 1; n <= 10; ++n)
+        play("kiuas.wav");
+    // Slots 7 and 2 stop together, three rounds on; from slot 10 on, 2 comes first.
+    service.polls = 0;
+    service.onStatus = [this] {
+        if (service.polls == 33)
+            buffer(7).playing = buffer(2).playing = false;
+    };
+    EXPECT_EQ(play("ulos1.wav"), 2);
+    EXPECT_GT(service.polls, 33);
+    EXPECT_EQ(buffer(2).file, "ulos1.wav");
+    EXPECT_LT(now, 1.0);
+}
+
+TEST_F(SoundPoolTest, WaitForASlotEndsWhenTheLongestSoundWouldHaveEnded)
+{
+    startUp();
+    for (int n = 1; n <= 10; ++n)
+        play("kiuas.wav");
+    // No slot ever reports a stop: after 2.6 s, the welcome's length, the
+    // slot the search started from is taken.
+    EXPECT_EQ(play("ulos1.wav"), 10);
+    EXPECT_GE(now, 2.6);
+    EXPECT_LT(now, 2.8);
+    EXPECT_EQ(buffer(10).file, "ulos1.wav");
+    EXPECT_TRUE(buffer(10).playing);
+}
+
+TEST_F(SoundPoolTest, SettingsBecomeDevicePanAndVolume)
+{
+    startUp();
+    // The calls on the fresh buffer between its creation and its Play.
+    const auto callsOnPlay = [this](int volume, int pan) {
+        settings.Volume = volume;
+        settings.Pan = pan;
+        buffer(pool.CurrentSlot).playing = false;
+        const std::size_t from = service.log.size() + 1;
+        pool.PlaySoundFile("kiuas.wav");
+        EXPECT_EQ(service.log.back(), "#" + std::to_string(service.made) + " Play 0");
+        std::string calls;
+        for (std::size_t i = from; i + 1 < service.log.size(); ++i)
+            calls += service.log[i].substr(service.log[i].find(' ') + 1) + "; ";
+        return calls;
+    };
+    const std::pair<int, const char*> pans[] = {{0, "SetPan -10000; "}, {1, "SetPan -4900; "},
+                                                {25, "SetPan -2500; "}, {50, ""}, {75, "SetPan 2500; "},
+                                                {99, "SetPan 4900; "}, {100, "SetPan 10000; "}};
+    for (auto [pan, calls] : pans)
+        EXPECT_EQ(callsOnPlay(100, pan), calls) << "pan " << pan;
+    const std::pair<int, const char*> volumes[] = {{0, "SetVolume -6000; "}, {1, "SetVolume -5940; "},
+                                                   {50, "SetVolume -3000; "}, {80, "SetVolume -1200; "},
+                                                   {99, "SetVolume -60; "}, {100, ""}};
+    for (auto [volume, calls] : volumes)
+        EXPECT_EQ(callsOnPlay(volume, 50), calls) << "volume " << volume;
+    EXPECT_EQ(callsOnPlay(80, 0), "SetPan -10000; SetVolume -1200; ");  // pan first
+}
+
+TEST_F(SoundPoolTest, MissingFileIsToldAtEveryPlayAndTheSlotPlaysItsPreviousSound)
+{
+    service.missing = "kiuas.wav";
+    startUp();
+    const auto* welcome = &buffer(0);
+    for (std::size_t throwNo = 1; throwNo <= 2; ++throwNo) {
+        buffer(0).playing = false;
+        EXPECT_EQ(play("kiuas.wav"), 0);
+        ASSERT_EQ(messages.shown.size(), throwNo);
+        EXPECT_EQ(messages.shown.back().text, "File not found | " + folder + "kiuas.wav");
+        EXPECT_EQ(messages.shown.back().caption, "Hovla");
+        EXPECT_EQ(messages.shown.back().icon, MessageIcon::None);
+        EXPECT_EQ(&buffer(0), welcome);
+        EXPECT_EQ(service.log.back(), "#12 Play 0");
+    }
+}
+
+TEST_F(SoundPoolTest, SlotThatNeverLoadedIsNeverPlayed)
+{
+    service.missing = "WELCOME.wav";
+    startUp();
+    EXPECT_EQ(messages.shown.size(), 12u);  // eleven slots, then the welcome itself
+    EXPECT_TRUE(plays.empty());
+    EXPECT_EQ(play("kiuas.wav"), 0);
+    EXPECT_EQ(plays, (decltype(plays){{"kiuas.wav", 0}}));
+}
+
+TEST_F(SoundPoolTest, MutedPlaysNothingButStillReadsTheSettings)
+{
+    startUp();
+    settings.Muted = true;
+    const auto calls = service.log.size();
+    pool.PlaySoundFile("kiuas.wav");
+    EXPECT_EQ(service.log.size(), calls);
+    EXPECT_EQ(settings.reads, 2);
+    settings.Muted = false;
+    EXPECT_EQ(play("kiuas.wav"), 1);
+}
+
+TEST_F(SoundPoolTest, WithoutADeviceTheGameSaysSoOnceAndGoesOnSilent)
+{
+    service.noDevice = "Couldn't open audio device";
+    startUp();
+    pool.PlaySoundFile("kiuas.wav");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Couldn't open audio device");
+    EXPECT_EQ(messages.shown[0].caption, "Hovla");
+    EXPECT_EQ(service.log, (std::vector<std::string>{"CreateRoot", "CreateDevice ''"}));
+    EXPECT_EQ(settings.reads, 2);
+    EXPECT_TRUE(pool.silent());
+    EXPECT_TRUE(plays.empty());
+}
+
+TEST_F(SoundPoolTest, OtherFailuresAreFatalErrors)
+{
+    startUp();
+    buffer(0).playing = false;
+    service.playFails = "Play failed";
+    try {
+        pool.PlaySoundFile("kiuas.wav");
+        ADD_FAILURE() << "a failed play went unnoticed";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Play failed");
+    }
+    EXPECT_TRUE(messages.shown.empty());  // not the pool's to show
+    service.playFails.clear();
+    settings.Volume = 300;
+    EXPECT_THROW(pool.PlaySoundFile("kiuas.wav"), Error);
+    EXPECT_THROW(pool.LoadBuffer(11, "kiuas.wav"), Error);
+}
+
+} // namespace
+} // namespace hovla
