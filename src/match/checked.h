@@ -19,6 +19,7 @@ public:
 
 [[noreturn]] void raiseOverflow(const char* operation, long value);
 [[noreturn]] void raiseSubscript(const char* array, long index, long upper);
+[[noreturn]] void raiseSubscript(const char* array, long i, long j, long upperI, long upperJ);
 
 // Fits a wider result back into 16 bits or raises, naming the operation.
 inline int16_t to16(long value, const char* operation)
@@ -73,10 +74,8 @@ public:
 private:
     std::size_t index(long i, long j) const
     {
-        if (i < 0 || i >= static_cast<long>(N))
-            raiseSubscript(name_, i, static_cast<long>(N) - 1);
-        if (j < 0 || j >= static_cast<long>(M))
-            raiseSubscript(name_, j, static_cast<long>(M) - 1);
+        if (i < 0 || i >= static_cast<long>(N) || j < 0 || j >= static_cast<long>(M))
+            raiseSubscript(name_, i, j, static_cast<long>(N) - 1, static_cast<long>(M) - 1);
         return static_cast<std::size_t>(i) * M + static_cast<std::size_t>(j);
     }
     const char* name_;

@@ -1,0 +1,165 @@
+#include "windows/app.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTime>
+
+namespace hovla {
+
+void QtMessages::show(const std::string& text, const std::string& caption, MessageIcon icon)
+{
+    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+                    QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+// ---- the clock ----
+
+ClockDriver::ClockDriver(TimerService& service, std::function<void(const std::function<void()>&)> guard)
+    : service_(service), guard_(std::move(guard))
+{
+    // A fine timer only looks at the wall clock; the service decides the pace.
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(1);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+}
+
+void ClockDriver::start()
+{
+    elapsed_.start();
+    timer_.start();
+}
+
+void ClockDriver::poll()
+{
+    const long due = long(elapsed_.nsecsElapsed() * kClockHz / 1000000000) - dropped_;
+    if (due - ticks_ > 8)  // far behind (a stall): do not race to catch up
+        dropped_ += due - ticks_ - 1;
+    while (ticks_ < long(elapsed_.nsecsElapsed() * kClockHz / 1000000000) - dropped_) {
+        ++ticks_;  // counted first: a message box opened by a handler polls again inside
+        guard_([this] { service_.tick(); });
+    }
+}
+
+// ---- the program ----
+
+App::App(SoundService& soundService, Messages& messages, std::function<void(int)> endProcess)
+    : clock(timers, [this](const std::function<void()>& f) { guard(f); }),
+      sound(soundService, *this, messages),
+      game(Seams{timers, sound, messages, *this}, QLocale().decimalPoint().toStdString()),
+      pl(game.piirto),
+      messages_(messages),
+      endProcess_(std::move(endProcess))
+{
+    game.piirto.setSink(&pl);
+    game.setClock([] { return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; });
+    timers.setDispatch([this](TimerId id) { game.dispatch(id); });
+    pl.onClose = [this] { endProcess_(0); };
+
+    // Key preview: every typed character reaches the main window's handler.
+    struct KeyPreview : QObject {
+        App* app;
+        explicit KeyPreview(App* a) : app(a) {}
+        bool eventFilter(QObject* watched, QEvent* event) override { return app->eventFilter(watched, event); }
+    };
+    keyPreview_ = std::make_unique<KeyPreview>(this);
+    pl.installEventFilter(keyPreview_.get());
+    for (ViewWidget* v : pl.views)
+        v->installEventFilter(keyPreview_.get());
+}
+
+App::~App() = default;
+
+void App::guard(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        messages_.show(std::string("Virhe: ") + e.what());
+        endProcess_(1);
+    }
+}
+
+void App::start()
+{
+    guard([this] {
+        game.s.TitleText = " Strandok by Tuvrikon 2004";
+        pl.setWindowTitle(QString::fromStdString(game.s.TitleText));
+        sound.InitDirectSound(WindowHandle(pl.winId()));
+        sound.SetSoundFolder(QCoreApplication::applicationDirPath().toStdString() + "/Audio");
+        sound.LoadSoundPool(10, "WELCOME.wav");
+        sound.PlaySoundFile("WELCOME.wav");  // its read of the sliders makes the menu
+    });
+    pl.show();
+    clock.start();
+}
+
+bool App::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    int16_t KeyChar;
+    if (key->key() == Qt::Key_Escape)
+        KeyChar = Game::kEscape;
+    else if (!key->text().isEmpty())
+        KeyChar = int16_t(key->text().at(0).unicode());
+    else
+        return false;  // arrows, function keys, Shift: they type nothing
+    Form_KeyPress(KeyChar);
+    return true;
+}
+
+void App::Form_KeyPress(int16_t& KeyChar)
+{
+    guard([&] { game.Form_KeyPress(KeyChar); });
+}
+
+// ---- windows as the rules see them ----
+
+void App::hideMain() { pl.hide(); }
+
+void App::showMain()
+{
+    pl.show();
+    pl.raise();
+    pl.activateWindow();
+}
+
+void App::moveMainToTopLeft() { pl.move(0, 0); }
+
+fOptions& App::ensureMenu()
+{
+    if (!menu_) {
+        menu_ = std::make_unique<fOptions>();
+        menu_->Picture1->onClick = [this] { Picture1_Click(); };
+        menu_->Picture2->onClick = [this] { Picture2_Click(); };
+        menu_->onClose = [this] { endProcess_(0); };
+    }
+    return *menu_;
+}
+
+void App::showMenu()
+{
+    fOptions& menu = ensureMenu();
+    menu.show();
+    menu.raise();
+    menu.activateWindow();
+}
+
+void App::hideMenu() { ensureMenu().hide(); }
+
+void App::Picture1_Click()
+{
+    guard([this] { game.StartMatch(); });
+}
+
+void App::Picture2_Click() { endProcess_(0); }
+
+int App::volume() { return ensureMenu().hsbVolume->value(); }
+int App::pan() { return ensureMenu().hsbPan->value(); }
+bool App::muted() { return ensureMenu().Check1->isChecked(); }
+
+} // namespace hovla

@@ -1,0 +1,72 @@
+// The main window PL with its two views, and the menu window fOptions.
+#pragma once
+
+#include "drawing/piirto.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QCheckBox>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace hovla {
+
+// A view: shows what was last presented, pixel for pixel, never smoothed.
+class ViewWidget : public QWidget {
+public:
+    ViewWidget(const Surface& surface, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Surface& surface_;
+};
+
+class PL : public QWidget, public ViewSink {
+public:
+    explicit PL(Piirto& piirto);
+    void refresh(int player, const QRect& area) override;
+
+    std::array<ViewWidget*, 2> views{};  // pHovla1, pHovla2
+    std::function<void()> onClose;       // Form_Unload
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// A picture that acts as a button.
+class PictureButton : public QLabel {
+public:
+    PictureButton(const QImage& picture, QWidget* parent);
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class fOptions : public QWidget {
+public:
+    fOptions();
+
+    std::array<QLabel*, 10> Label1{};
+    QLabel* Label2 = nullptr;
+    QScrollBar* hsbVolume = nullptr;
+    QScrollBar* hsbPan = nullptr;
+    QCheckBox* Check1 = nullptr;
+    PictureButton* Picture1 = nullptr;  // start a new match
+    PictureButton* Picture2 = nullptr;  // quit
+    std::function<void()> onClose;
+
+    static QString instructions();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+};
+
+} // namespace hovla

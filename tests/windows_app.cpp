@@ -1,0 +1,251 @@
+// The Qt windows on the offscreen platform, with a recording sound service.
+#include "fakes.h"
+#include "windows/app.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace hovla;
+using namespace hovla::test;
+
+namespace {
+
+struct FakeBuffer : SoundBuffer {
+    std::vector<std::string>* log;
+    explicit FakeBuffer(std::vector<std::string>* l) : log(l) {}
+    int32_t GetStatus() override { return 0; }
+    void SetPan(int32_t pan) override { log->push_back("pan " + std::to_string(pan)); }
+    void SetVolume(int32_t v) override { log->push_back("volume " + std::to_string(v)); }
+    void Play(uint8_t) override { log->push_back("play"); }
+    double Seconds() const override { return 1.0; }
+};
+
+struct FakeService : SoundService {
+    std::vector<std::string> log;
+    void CreateRoot() override {}
+    void CreateDevice(const std::string&) override {}
+    void SetCooperativeLevel(WindowHandle, int32_t) override {}
+    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override
+    {
+        log.push_back("load " + path.substr(path.rfind('/') + 1));
+        return std::make_unique<FakeBuffer>(&log);
+    }
+};
+
+struct Program {
+    FakeService service;
+    RecordingMessages messages;
+    std::vector<int> ended;
+    App app{service, messages, [this](int code) { ended.push_back(code); }};
+    std::vector<std::pair<std::string, bool>> plays;  // file, main window shown at the time
+
+    Program()
+    {
+        app.sound.onPlay([this](const std::string& file, int16_t slot) {
+            plays.push_back({file + "@" + std::to_string(slot), app.pl.isVisible()});
+        });
+    }
+    ~Program()
+    {
+        app.pl.hide();
+        if (app.menu())
+            app.menu()->hide();
+    }
+};
+
+} // namespace
+
+TEST(Windows, StartUp)
+{
+    Program p;
+    EXPECT_EQ(p.app.menu(), nullptr);
+    p.app.start();
+    EXPECT_EQ(p.app.pl.windowTitle(), " Strandok by Tuvrikon 2004");
+    EXPECT_EQ(p.app.pl.size(), QSize(1016, 734));
+    EXPECT_EQ(p.app.pl.views[0]->geometry(), QRect(0, 0, 512, 768));
+    EXPECT_EQ(p.app.pl.views[1]->geometry(), QRect(513, 0, 512, 768));
+    EXPECT_TRUE(p.app.pl.isVisible());
+    ASSERT_NE(p.app.menu(), nullptr);  // made by the welcome sound's read of the sliders
+    EXPECT_FALSE(p.app.menu()->isVisible());
+    ASSERT_EQ(p.plays.size(), 1u);
+    EXPECT_EQ(p.plays[0], std::make_pair(std::string("WELCOME.wav@0"), false));  // before the window shows
+    EXPECT_EQ(p.app.sound.SoundPool.size(), 11u);
+    EXPECT_EQ(p.app.sound.SoundFolder, QCoreApplication::applicationDirPath().toStdString() + "/Audio/");
+    EXPECT_TRUE(p.app.timers.isEnabled(TimerId::Tim_Lämpö1));
+    EXPECT_FALSE(p.app.pl.windowIcon().isNull());
+}
+
+TEST(Windows, TheMenuAsDescribed)
+{
+    Program p;
+    fOptions& m = p.app.ensureMenu();
+    EXPECT_EQ(m.windowTitle(), "Options");
+    EXPECT_EQ(m.size(), QSize(716, 608));
+    EXPECT_EQ(m.palette().color(QPalette::Window), QColor(Qt::black));
+    const std::pair<int, QPoint> places[] = {{0, {27, 27}}, {2, {9, 72}},  {3, {9, 99}},   {4, {9, 126}},
+                                              {1, {27, 243}}, {5, {9, 297}}, {6, {9, 324}}, {7, {9, 351}},
+                                              {8, {27, 405}}, {9, {36, 459}}};
+    for (auto [i, at] : places)
+        EXPECT_EQ(m.Label1[i]->pos(), at) << i;
+    EXPECT_EQ(m.Label1[0]->text(), "Pelaaja 1:n ohjaimet");
+    EXPECT_EQ(m.Label1[6]->text(), QString::fromUtf8("'L' = Lisää löylyä!"));
+    EXPECT_EQ(m.Label1[8]->text(), "'ESC' = Pelin lopetus");
+    EXPECT_EQ(m.Label1[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(m.Label1[3]->palette().color(QPalette::WindowText), QColor(192, 192, 0));
+    EXPECT_EQ(m.Label1[9]->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+    const QStringList lines = m.Label1[9]->text().split('\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], "Ohjeet:");
+    EXPECT_EQ(lines[4], QString::fromUtf8("Samalla viilenee hovla ja kunto nousee kestämään hovlan lämpöä."));
+    EXPECT_GT(m.Label1[9]->height(), 4 * 20);  // grown to hold the five lines
+    EXPECT_EQ(m.Label2->text(), QString::fromUtf8("Äänen voimakkuus"));
+    EXPECT_EQ(m.Label2->pos(), QPoint(270, 171));
+    EXPECT_EQ(m.hsbVolume->geometry(), QRect(252, 198, 93, 22));
+    EXPECT_EQ(m.hsbVolume->value(), 80);
+    EXPECT_EQ(m.hsbPan->geometry(), QRect(360, 414, 66, 13));
+    EXPECT_EQ(m.hsbPan->value(), 50);
+    for (QScrollBar* bar : {m.hsbVolume, m.hsbPan}) {
+        EXPECT_EQ(bar->minimum(), 0);
+        EXPECT_EQ(bar->maximum(), 100);
+        EXPECT_EQ(bar->singleStep(), 1);
+        EXPECT_EQ(bar->pageStep(), 5);
+    }
+    EXPECT_EQ(m.Check1->text(), "Vaienna");
+    EXPECT_EQ(m.Check1->pos(), QPoint(351, 207));
+    EXPECT_FALSE(m.Check1->isChecked());
+    EXPECT_EQ(m.Picture1->geometry(), QRect(468, 171, 200, 200));
+    EXPECT_EQ(m.Picture2->geometry(), QRect(495, 9, 132, 155));
+}
+
+TEST(Windows, TheStartButtonSetsUpAMatch)
+{
+    Program p;
+    p.app.start();
+    int16_t key = 'x';
+    p.app.Form_KeyPress(key);  // the first key ends the non-match and opens the menu
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_TRUE(p.app.menu()->isVisible());
+    EXPECT_FALSE(p.app.pl.isVisible());
+    EXPECT_TRUE(p.app.timers.isEnabled(TimerId::Tim_Lämpö1)) << "until its next tick turns it off";
+
+    p.app.pl.move(200, 150);
+    QTest::mouseClick(p.app.menu()->Picture1, Qt::LeftButton);
+    EXPECT_EQ(p.app.game.s.GameStopped, 0);
+    EXPECT_FALSE(p.app.menu()->isVisible());
+    EXPECT_TRUE(p.app.pl.isVisible());
+    EXPECT_EQ(p.app.pl.pos(), QPoint(0, 0));
+    EXPECT_EQ(p.app.game.s.Temperature(0), 60);
+    EXPECT_EQ(p.app.game.s.Head(1).X, 340);
+    EXPECT_TRUE(p.app.timers.isEnabled(TimerId::Tim_Lämpö1));
+    EXPECT_TRUE(p.app.timers.isEnabled(TimerId::Tim_Lämpö2));
+    // the rooms are drawn in the views: the room picture where no sprite is
+    const QImage& view = p.app.game.piirto.view(1).image();
+    EXPECT_EQ(view.pixel(200, 200), p.app.game.piirto.roomPicture(1).image().pixel(200, 200));
+    EXPECT_NE(view.pixel(406, 180), p.app.game.piirto.roomPicture(1).image().pixel(406, 180));  // a face
+    // what the widget paints is what was presented
+    const QImage painted = p.app.pl.views[1]->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(painted.pixel(406, 180), view.pixel(406, 180));
+}
+
+TEST(Windows, KeysReachTheRulesWhicheverViewHasFocus)
+{
+    Program p;
+    p.app.start();
+    QTest::mouseClick(p.app.ensureMenu().Picture1, Qt::LeftButton);
+    p.app.pl.views[1]->setFocus();
+    QTest::keyClick(p.app.pl.views[1], Qt::Key_S);
+    EXPECT_EQ(p.app.game.s.Water(0).Extra1, 4);
+    QTest::keyClick(p.app.pl.views[0], Qt::Key_L, Qt::ShiftModifier);
+    EXPECT_EQ(p.app.game.s.Water(1).Extra1, 4);
+    QTest::keyClick(&p.app.pl, Qt::Key_F1);
+    QTest::keyClick(&p.app.pl, Qt::Key_Left);
+    QTest::keyClick(&p.app.pl, Qt::Key_Shift);
+    EXPECT_EQ(p.app.game.s.GameStopped, 0);
+    QTest::keyClick(&p.app.pl, Qt::Key_Escape);
+    EXPECT_EQ(p.app.game.s.GameStopped, -1);
+    EXPECT_TRUE(p.app.menu()->isVisible());
+}
+
+TEST(Windows, TheSlidersAndMuteReachTheNextPlay)
+{
+    Program p;
+    p.app.start();
+    fOptions& m = *p.app.menu();
+    p.service.log.clear();
+    m.hsbVolume->setValue(100);
+    m.hsbPan->setValue(0);
+    EXPECT_TRUE(p.service.log.empty());  // moving a slider plays nothing
+    p.app.sound.PlaySoundFile("kiuas.wav");
+    EXPECT_EQ(p.service.log, (std::vector<std::string>{"load kiuas.wav", "pan -10000", "play"}));
+
+    p.service.log.clear();
+    m.Check1->setChecked(true);
+    p.app.sound.PlaySoundFile("ulos1.wav");
+    EXPECT_TRUE(p.service.log.empty());
+    m.Check1->setChecked(false);
+    m.hsbPan->setValue(50);
+    m.hsbVolume->setValue(80);
+    p.app.sound.PlaySoundFile("ulos1.wav");
+    EXPECT_EQ(p.service.log, (std::vector<std::string>{"load ulos1.wav", "volume -1200", "play"}));
+}
+
+TEST(Windows, QuitAndCloseEndTheProcess)
+{
+    Program p;
+    p.app.start();
+    QTest::mouseClick(p.app.menu()->Picture2, Qt::LeftButton);
+    EXPECT_EQ(p.ended, std::vector<int>{0});
+    p.app.pl.close();
+    EXPECT_EQ(p.ended.size(), 2u);
+    p.app.menu()->show();
+    p.app.menu()->close();
+    EXPECT_EQ(p.ended.size(), 3u);
+}
+
+TEST(Windows, AnUncaughtErrorIsShownAndEndsTheGame)
+{
+    Program p;
+    p.app.start();
+    p.app.Picture1_Click();
+    p.app.game.s.ThrowPhase(0) = 7;  // a bad index waiting for the next redraw
+    p.app.timers.setEnabled(TimerId::Tim_Löyly1, true);
+    p.app.game.s.Steam(0).Id = 301;
+    p.app.guard([&] { p.app.timers.tick(); });
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_NE(p.messages.shown[0].text.find("Arm(0, 7)"), std::string::npos) << p.messages.shown[0].text;
+    EXPECT_EQ(p.ended, std::vector<int>{1});
+}
+
+TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
+{
+    FakeService service;
+    QtMessages messages;
+    std::vector<int> ended;
+    App app(service, messages, [&](int c) { ended.push_back(c); });
+    app.start();
+
+    QElapsedTimer wall;
+    wall.start();
+    const long before = app.clock.ticks();
+    // A real message box, closed after a second; the clock goes on inside it.
+    long ticksWhileOpen = -1;
+    QTimer::singleShot(1000, [&] {
+        ticksWhileOpen = app.clock.ticks() - before;
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    messages.show("Odota hetki");
+    QTest::qWait(1000);
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    const double rate = (app.clock.ticks() - before) / seconds;
+    std::printf("clock: %.2f ticks per second over %.2f s\n", rate, seconds);
+    EXPECT_GT(ticksWhileOpen, 50);
+    EXPECT_NEAR(rate, 64.0, 64 * 0.02);
+    app.pl.hide();
+    if (app.menu())
+        app.menu()->hide();
+}
