@@ -81,12 +81,14 @@ std::string Module1::scoreText(int player) const
 
 void Module1::DrawTemperature(int player)
 {
-    printReadout(player, temperatureRect(player), temperatureText(player));
+    printed_[player][0] = temperatureText(player);
+    printReadout(player, temperatureRect(player), printed_[player][0]);
 }
 
 void Module1::DrawScore(int player)
 {
-    printReadout(player, scoreRect(player), scoreText(player));
+    printed_[player][1] = scoreText(player);
+    printReadout(player, scoreRect(player), printed_[player][1]);
 }
 
 // Restore the rectangle from the room picture, print, copy it to the view.

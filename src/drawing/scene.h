@@ -37,6 +37,9 @@ public:
     static QRect scoreRect(int player);
     std::string temperatureText(int player) const;
     std::string scoreText(int player) const;
+    // The lines as last printed into the buffers.
+    const std::string& printedTemperature(int player) const { return printed_[player][0]; }
+    const std::string& printedScore(int player) const { return printed_[player][1]; }
 
 private:
     void printReadout(int player, const QRect& rect, const std::string& line);
@@ -45,6 +48,7 @@ private:
     Piirto& piirto_;
     std::string separator_;
     long redraws_ = 0;
+    std::string printed_[2][2];
     QFont font_;
     QFontMetrics metrics_;
     int ascent_;
