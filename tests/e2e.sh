@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Plays the real game under a virtual X server: keys by xdotool, looks by
+# screenshots. Usage: e2e.sh BUILD_DIR (run inside xvfb-run).
+set -euo pipefail
+build=$1
+shots=$(mktemp -d)
+export SDL_AUDIODRIVER=dummy
+"$build/hovla" 2>"$shots/stderr" &
+game=$!
+trap 'kill $game 2>/dev/null || true' EXIT
+
+fail() { echo "FAIL: $*"; cp -r "$shots" /tmp/hovla-e2e-failed 2>/dev/null || true; exit 1; }
+wait_for() {  # wait_for NAME: a visible window of that name
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "no window $1"
+}
+gone() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window $1 still there"
+}
+shot() { import -window root "$shots/$1.png"; }
+pixel() {  # pixel SHOT X Y -> "r g b"
+    convert "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+expect_pixel() {  # expect_pixel SHOT X Y "r g b"
+    local got
+    got=$(pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] || fail "$1 at ($2,$3): $got, expected $4"
+}
+expect_wood() {  # a warm pixel of the room picture, not the empty white view
+    local r g b
+    read -r r g b <<< "$(pixel "$1" "$2" "$3")"
+    [ "$r" -gt "$b" ] && [ "$r" -lt 250 ] || fail "$1 at ($2,$3): $r $g $b is not the room"
+}
+
+wait_for "Strandok by Tuvrikon 2004"
+sleep 0.5
+# The first key finds player 1 in no state to go on, and the menu opens.
+xdotool key x
+wait_for "^Hovla$"
+xdotool key Return
+wait_for "^Options$"
+gone "Strandok by Tuvrikon 2004"
+menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+shot menu
+expect_pixel menu $((X + 5)) $((Y + 5)) "0 0 0"
+echo "menu shown at $X,$Y"
+
+# The start button: the rooms.
+xdotool mousemove $((X + 468 + 100)) $((Y + 171 + 100)) click 1
+wait_for "Strandok by Tuvrikon 2004"
+gone "^Options$"
+sleep 0.5
+main=$(xdotool search --onlyvisible --name "Strandok by Tuvrikon 2004" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$X" -eq 0 ] && [ "$Y" -eq 0 ] || fail "main window at $X,$Y, not the top left corner"
+shot room
+expect_wood room 300 200
+expect_wood room $((513 + 200)) 200
+echo "rooms shown"
+
+# Player 1 goes out to the lake: the yard, its red sky corner and the cyan below.
+xdotool key a
+sleep 0.7
+shot yard
+expect_pixel yard 0 0 "255 0 0"
+expect_pixel yard 256 730 "0 255 255"
+expect_wood yard $((513 + 200)) 200
+echo "yard shown"
+
+# A trip is 150 ticks of 1/64 s: back in the room with a full bucket.
+sleep 2.5
+shot back
+expect_wood back 300 200
+echo "back in the room"
+
+# Escape ends the match: the menu again.
+xdotool key Escape
+wait_for "^Options$"
+gone "Strandok by Tuvrikon 2004"
+echo "menu after Escape"
+
+# The quit button ends the game.
+menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + 495 + 66)) $((Y + 9 + 70)) click 1
+for _ in $(seq 30); do
+    kill -0 $game 2>/dev/null || { echo "1 passed, 0 failed"; exit 0; }
+    sleep 0.1
+done
+fail "the quit button did not end the game"
