@@ -204,3 +204,27 @@ TEST(Throw, ANewMatchStartsClean)
     EXPECT_EQ(n.s.ThrowPhase(0), 0);
     EXPECT_FALSE(n.on(TimerId::Tim_Heitto1));
 }
+
+// The views are kept up to date by copying only what changed; whatever the
+// rules did before, a redraw must show exactly what a fresh one shows.
+TEST(Throw, RedrawnViewsMatchAFreshDrawingOfTheSameState)
+{
+    Match m;
+    m.start();
+    const char keys[] = {'s', 'l', 0, 0, 's', 'k', 0, 's', 0, 'l', 0, 0, 'a', 0, 's', 'l'};
+    for (int t = 0; t < 600; ++t) {
+        if (t % 13 == 0)
+            m.key(int16_t(keys[(t / 13) % 16]));
+        const long before = m.redraws();
+        m.tick();
+        if (m.redraws() == before)
+            continue;
+        Piirto fresh;
+        Module1 scene(m.s, fresh);
+        scene.RedrawScenes();
+        for (int p = 0; p < 2; ++p) {
+            if (!m.s.Outside(p))
+                ASSERT_TRUE(fresh.view(p).image() == m.game.piirto.view(p).image()) << "tick " << t << " player " << p;
+        }
+    }
+}

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QRegion>
+
 namespace hovla {
 
 namespace {
@@ -240,7 +242,23 @@ void Piirto::FlipSprite()
 
 void Piirto::ShowView(int player)
 {
-    BitBlt(view(player), 0, 0, kViewWidth, kViewHeight, buffer(player), 0, 0, Rop::SrcCopy);
+    Surface& from = buffer(player);
+    Surface& to = view(player);
+    if (presented_[player] && from.changes().known() && to.changes().known()) {
+        // The view still holds the last frame: copy what changed on either side.
+        QRegion changed;
+        for (const QRect& r : from.changes().areas())
+            changed += r;
+        for (const QRect& r : to.changes().areas())
+            changed += r;
+        for (const QRect& r : changed)
+            BitBlt(to, r.x(), r.y(), r.width(), r.height(), from, r.x(), r.y(), Rop::SrcCopy);
+    } else {
+        BitBlt(to, 0, 0, kViewWidth, kViewHeight, from, 0, 0, Rop::SrcCopy);
+    }
+    from.markPresented();
+    to.markPresented();
+    presented_[player] = true;
     refreshView(player, QRect(0, 0, kViewWidth, kViewHeight));
 }
 

@@ -106,6 +106,7 @@ private:
     PictureSource source_;
     std::optional<F2> f2_;
     std::optional<F3> f3_;
+    std::array<bool, 2> presented_{};  // the view held the whole buffer at the last present
     std::array<Surface, 2> views_{Surface(kViewWidth, kViewHeight), Surface(kViewWidth, kViewHeight)};
     std::unordered_map<int16_t, std::unique_ptr<Pair>> pairs_;
     std::unordered_map<qint64, const Pair*> pairBySprite_;  // by the sprite image's key

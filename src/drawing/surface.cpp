@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QRegion>
+
 namespace hovla {
 
 namespace {
@@ -46,35 +48,27 @@ void Surface::assignPicture(const QImage& picture)
     QImage source = asSurfaceImage(picture);
     const bool sameShape = image_.isDetached() && image_.size() == source.size()
                            && image_.bytesPerLine() == source.bytesPerLine();
-    if (sameShape && pictureKey_ != 0 && pictureKey_ == source.cacheKey()) {
+    if (sameShape && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known()) {
         // The same picture again: restore only what was drawn over it.
-        for (const QRect& r : drawnOver_) {
-            const QRect area = r.intersected(image_.rect());
+        QRegion drawnOver;
+        for (const QRect& r : sincePicture_.areas())
+            drawnOver += r;
+        for (const QRect& area : drawnOver.intersected(image_.rect())) {
             for (int y = area.top(); y <= area.bottom(); ++y)
                 std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + area.left(),
                             reinterpret_cast<const QRgb*>(source.constScanLine(y)) + area.left(),
                             sizeof(QRgb) * size_t(area.width()));
+            sincePresent_.add(area);
         }
-    } else if (sameShape) {
-        // Copy into the image we have, sparing an allocation per frame.
-        std::memcpy(image_.bits(), source.constBits(), size_t(source.sizeInBytes()));
     } else {
-        image_ = source;
+        if (sameShape)  // copy into the image we have, sparing an allocation per frame
+            std::memcpy(image_.bits(), source.constBits(), size_t(source.sizeInBytes()));
+        else
+            image_ = source;
+        sincePresent_.forget();
     }
-    drawnOver_.clear();
-    writes_ = 0;
+    sincePicture_.restart();
     pictureKey_ = source.cacheKey();
-}
-
-QImage& Surface::imageFor(const QRect& area)
-{
-    if (pictureKey_ != 0) {
-        if (++writes_ > 64)
-            forgetPicture();  // drawn over too often to keep count
-        else if (!area.isEmpty())
-            drawnOver_.push_back(area);
-    }
-    return image_;
 }
 
 void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop op)

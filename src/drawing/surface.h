@@ -4,7 +4,8 @@
 
 #include <QImage>
 #include <QRect>
-#include <QRegion>
+
+#include <vector>
 
 namespace hovla {
 
@@ -17,6 +18,38 @@ enum class Rop {
 
 // The system window colour a fresh surface is filled with.
 constexpr QRgb kWindowColour = 0xFFFFFFFF;
+
+// The areas written since some moment, or not known once they were too many
+// or the writer did not say.
+class AreaLog {
+public:
+    void add(const QRect& area)
+    {
+        if (!known_ || area.isEmpty())
+            return;
+        if (areas_.size() >= kMost)
+            forget();
+        else
+            areas_.push_back(area);
+    }
+    void forget()
+    {
+        known_ = false;
+        areas_.clear();
+    }
+    void restart()
+    {
+        known_ = true;
+        areas_.clear();
+    }
+    bool known() const { return known_; }
+    const std::vector<QRect>& areas() const { return areas_; }
+
+private:
+    static constexpr size_t kMost = 64;
+    bool known_ = false;
+    std::vector<QRect> areas_;
+};
 
 class Surface {
 public:
@@ -32,28 +65,33 @@ public:
     bool isNull() const { return image_.isNull(); }
 
     const QImage& image() const { return image_; }
-    // For writing anywhere: the surface forgets which picture it holds.
+    // For writing anywhere: the surface loses track of what changed.
     QImage& image()
     {
-        forgetPicture();
+        pictureKey_ = 0;
+        sincePicture_.forget();
+        sincePresent_.forget();
         return image_;
     }
-    // For writing inside area only: the surface remembers the area, so that
-    // assigning the same picture again restores just what was drawn over it.
-    QImage& imageFor(const QRect& area);
-
-private:
-    void forgetPicture()
+    // For writing inside area only. The surface keeps the area, so that
+    // assigning the same picture again restores just what was drawn over it,
+    // and presenting it copies just what changed.
+    QImage& imageFor(const QRect& area)
     {
-        pictureKey_ = 0;
-        drawnOver_.clear();
-        writes_ = 0;
+        sincePicture_.add(area);
+        sincePresent_.add(area);
+        return image_;
     }
 
+    // What changed since markPresented().
+    const AreaLog& changes() const { return sincePresent_; }
+    void markPresented() { sincePresent_.restart(); }
+
+private:
     QImage image_;
-    qint64 pictureKey_ = 0;         // the picture the image equals outside drawnOver_
-    std::vector<QRect> drawnOver_;  // what was written since that picture came
-    int writes_ = 0;
+    qint64 pictureKey_ = 0;  // the picture the image equals outside sincePicture_
+    AreaLog sincePicture_;
+    AreaLog sincePresent_;
 };
 
 // Copies w x h pixels from src at (sx, sy) to dst at (x, y), combined by op.
