@@ -43,8 +43,11 @@ struct Pair {
     QImage mask;    // RGB32, white where absent, black where opaque
 };
 
-// An opaque object: opaque where the painted alpha is at least half.
-Pair opaquePair(const QImage& painted);
+// An opaque object: opaque where the painted alpha is at least half. Edge
+// pixels are blended towards the matte, the colour the object mostly stands on.
+Pair opaquePair(const QImage& painted, const QColor& matte = QColor());
+// The warm wood the room's sprites stand on.
+inline const QColor kRoomMatte(150, 98, 56);
 // A soft object: the sprite is the painting over black, the mask its complement.
 Pair complementPair(const QImage& painted);
 

@@ -11,53 +11,158 @@ namespace {
 constexpr int W = 512;
 constexpr int H = 768;
 
-// Pine panelling: vertical boards with grain, knots and dark seams.
-QColor boardColour(int x, int y, int boardWidth, uint32_t seed)
+// The room as player 1 sees it. The picture is taken from the end of the
+// lower bench: its planks and the floor tiles run towards this point.
+constexpr double kVanishX = 87, kVanishY = 290;
+constexpr double kLowerBenchSlope = 0.42;   // the bench's inner edge: x = vanish + slope * (y - vanish)
+constexpr int kRailTop = 262, kRailBottom = 290;  // backrest board on the wall
+constexpr int kSeatTop = 360, kSeatFront = 392, kApronBottom = 440;  // upper bench
+constexpr int kWallFloor = 600;               // where the back wall meets the floor
+constexpr int kBoardWidth = 52;
+
+double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+
+// Pine: pale wood with darker late-wood streaks that wander along the board.
+QColor pine(double along, double across, uint32_t seed, double tone)
 {
-    const int board = x / boardWidth;
-    const int bx = x % boardWidth;
+    const double warp = 5.0 * fbm(across / 30.0, along / 140.0, seed, 3);
+    const double rings = std::sin((across + warp * 3.2) * 0.62 + fbm(across / 9.0, along / 70.0, seed + 3, 2) * 7);
+    const double streak = std::pow(0.5 + 0.5 * rings, 3.0);
+    const double fleck = fbm(across / 2.0, along / 25.0, seed + 9, 2);
+    QColor c = mix(QColor(226, 176, 116), QColor(170, 106, 52), streak * 0.7 + (fleck - 0.5) * 0.25);
+    return shade(c, tone);
+}
+
+// A knot: dark core, rings pushed round it. Returns 1 where there is none.
+double knot(double dx, double dy, double size, QColor& c)
+{
+    const double d = std::hypot(dx * 1.6, dy) / size;
+    if (d > 3.0)
+        return 1;
+    if (d < 1.0) {
+        c = mix(QColor(92, 46, 18), QColor(130, 72, 32), d * d);
+        return 0;
+    }
+    c = shade(c, 1 - 0.1 * (0.5 + 0.5 * std::sin(d * 4.0)) * (3.0 - d) / 2.0);
+    return d;
+}
+
+// The vertical wall boards: grain, a knot here and there, dark seams.
+QColor wallBoard(int x, int y, uint32_t seed)
+{
+    const int board = x / kBoardWidth;
+    const double bx = x % kBoardWidth;
     const uint32_t bs = seed + uint32_t(board) * 7919u;
-    const double tone = 0.9 + 0.2 * noise(board * 3.1, 0.5, seed);
-    const double warp = 6.0 * fbm(bx / 40.0, y / 160.0, bs, 3);
-    const double grain = 0.5 + 0.5 * std::sin((bx + warp * 3) * 0.55 + fbm(bx / 12.0, y / 90.0, bs + 3, 3) * 9);
-    QColor base = mix(QColor(214, 160, 98), QColor(168, 108, 56), grain * 0.55);
-    base = shade(base, tone);
-    // a knot here and there
-    const double kx = boardWidth * (0.3 + 0.4 * noise(board, 7.7, seed + 11));
-    const double ky = std::fmod(noise(board, 3.3, seed + 17) * 900.0, 768.0);
-    const double kd = std::hypot((bx - kx) * 1.4, y - ky);
-    if (kd < 9)
-        base = mix(QColor(96, 52, 22), base, kd / 9.0);
-    else if (kd < 22)
-        base = shade(base, 0.92 + 0.08 * std::sin(kd * 0.9));
-    // seam between boards, with a light edge beside it
-    if (bx == 0 || bx == boardWidth - 1)
-        base = shade(base, 0.45);
-    else if (bx == 1)
-        base = shade(base, 1.12);
-    return base;
-}
-
-// A horizontal bench plank: lit top, darker front.
-QColor plankColour(int x, int y, uint32_t seed)
-{
-    const double grain = 0.5 + 0.5 * std::sin(y * 0.8 + fbm(x / 70.0, y / 6.0, seed, 3) * 8);
-    return mix(QColor(222, 172, 112), QColor(184, 124, 70), grain * 0.5);
-}
-
-QColor stoneColour(int x, int y, uint32_t seed)
-{
-    const int tile = 64;
-    const int tx = x / tile, ty = y / tile;
-    const int ix = x % tile, iy = y % tile;
-    if (ix < 3 || iy < 3)
-        return QColor(120, 116, 108);  // grout
-    const double tone = 0.8 + 0.3 * noise(tx * 1.7, ty * 2.3, seed);
-    const double speck = fbm(x / 5.0, y / 5.0, seed + 5, 3);
-    QColor c = shade(mix(QColor(150, 146, 140), QColor(96, 92, 88), speck), tone);
-    if (ix < 6 || iy < 6)
-        c = shade(c, 1.1);  // bevel catching the light
+    const double tone = 0.86 + 0.2 * noise(board * 3.1, 0.5, seed);
+    QColor c = pine(y, bx + board * 37, bs, tone);
+    for (int k = 0; k < 2; ++k) {  // a knot on some boards
+        if (noise(board, 9.1 + k, seed + 29) < 0.55)
+            continue;
+        const double kx = kBoardWidth * (0.25 + 0.5 * noise(board, 7.7 + k, seed + 11));
+        const double ky = noise(board, 3.3 + k * 5, seed + 17) * 1100.0 - 150;
+        knot(bx - kx, y - ky, 4 + 4 * noise(board, k, seed + 23), c);
+    }
+    if (bx < 2)
+        c = shade(c, 0.38 + 0.2 * bx);  // the groove
+    else if (bx < 4)
+        c = shade(c, 1.12);  // its lit tongue
+    else if (bx > kBoardWidth - 3)
+        c = shade(c, 0.8);
     return c;
+}
+
+// A horizontal plank seen from the front or from above.
+QColor plank(double along, double across, uint32_t seed)
+{
+    QColor c = pine(along, across * 1.6, seed, 1.05);
+    return c;
+}
+
+// Slate-grey stone tiles laid on the floor, in perspective, with grout.
+QColor floorTile(double tx, double tz, uint32_t seed)
+{
+    const double fx = tx - std::floor(tx), fz = tz - std::floor(tz);
+    const int ix = int(std::floor(tx)), iz = int(std::floor(tz));
+    const double groutX = std::min(fx, 1 - fx), groutZ = std::min(fz, 1 - fz);
+    const double grout = std::min(groutX * 1.0, groutZ * 1.0);
+    const double tone = 0.78 + 0.32 * noise(ix * 1.7, iz * 2.3, seed);
+    const double speck = fbm(tx * 14, tz * 14, seed + 5, 4);
+    QColor c = shade(mix(QColor(168, 160, 150), QColor(92, 86, 80), speck), tone);
+    if (grout < 0.025)
+        return QColor(70, 62, 54);
+    if (grout < 0.06)
+        c = shade(c, fz < 0.5 && groutZ < groutX ? 1.14 : 0.85);  // bevel: near edges lit
+    return c;
+}
+
+QColor roomPixel(int x, int y, uint32_t seed)
+{
+    const double lowerEdge = kVanishX + kLowerBenchSlope * (y - kVanishY);
+    const double dy = y - kVanishY;
+    QColor c;
+    double shadow = 1.0;
+    if (y >= kApronBottom && x < lowerEdge) {
+        // the lower bench: planks running towards the back wall
+        const double u = (x - kVanishX) / dy;
+        const double plankU = (kLowerBenchSlope - u) / 0.125;
+        const int n = int(plankU);
+        const double inPlank = plankU - n;
+        const double depth = 4000.0 / dy;
+        c = plank(depth * 6, inPlank * 60 + n * 90, seed + 40 + uint32_t(n));
+        c = shade(c, 0.92 + 0.08 * noise(n, 1, seed));
+        if (inPlank < 0.035 || inPlank > 0.975)
+            c = shade(c, 0.35);  // the gap between planks
+        const double edgeWidth = 2 + dy * 0.012;
+        if (x > lowerEdge - edgeWidth)
+            c = mix(c, QColor(255, 214, 160), 0.45);  // the rounded front edge catches the light
+        shadow = 0.7 + 0.3 * clamp01((y - kApronBottom) / 160.0);
+    } else if (y >= kSeatTop && y < kSeatFront) {
+        // upper bench seat: two planks seen from above
+        const int n = (y - kSeatTop) / 16;
+        c = plank(x, (y - kSeatTop) * 3.0, seed + 20 + uint32_t(n));
+        const int in = (y - kSeatTop) % 16;
+        if (in < 2)
+            c = shade(c, 0.45);
+        c = shade(c, 0.9 + 0.1 * (y - kSeatTop) / 32.0);
+    } else if (y >= kSeatFront && y < kApronBottom) {
+        // upper bench apron, facing the camera; the nosing bright
+        c = plank(x, (y - kSeatFront) * 2.2, seed + 30);
+        const double t = (y - kSeatFront) / double(kApronBottom - kSeatFront);
+        c = shade(c, y < kSeatFront + 4 ? 1.25 : 0.95 - 0.2 * t);
+        if (y > kApronBottom - 3)
+            c = shade(c, 0.6);
+    } else if (y >= kWallFloor) {
+        // stone floor
+        const double tz = 2600.0 / dy;
+        const double tx = (x - kVanishX) / dy * 4.2;
+        c = floorTile(tx, tz, seed + 70);
+        shadow = 0.55 + 0.45 * clamp01((x - lowerEdge) / 70.0);  // under the lower bench's edge
+        shadow *= 0.8 + 0.2 * clamp01((y - kWallFloor) / 40.0);  // where the floor meets the wall
+    } else {
+        c = wallBoard(x, y, seed);
+        if (y >= kRailTop && y < kRailBottom) {
+            // the backrest board
+            c = plank(x, (y - kRailTop) * 2.5, seed + 50);
+            c = shade(c, y < kRailTop + 3 ? 1.2 : (y > kRailBottom - 3 ? 0.6 : 1.0));
+        } else if (y >= kRailBottom && y < kRailBottom + 14) {
+            shadow = 0.6 + 0.4 * (y - kRailBottom) / 14.0;
+        } else if (y >= kApronBottom) {
+            // the dark hollow under the upper bench
+            shadow = 0.42 - 0.12 * clamp01((y - kApronBottom) / 120.0);
+            shadow *= 0.55 + 0.45 * clamp01((x - lowerEdge) / 60.0);
+        }
+        if (y >= kSeatTop - 10 && y < kSeatTop)
+            shadow = std::min(shadow, 0.75 + 0.25 * (kSeatTop - y) / 10.0);
+    }
+    // warm light from above the middle, falling off to the corners
+    const double lx = (x - 290) / 360.0, ly = (y - 250) / 520.0;
+    const double light = std::clamp(1.12 - 0.7 * (lx * lx + ly * ly), 0.45, 1.12);
+    // the stove's glow on the floor and the wall near it
+    const double gx = (x - 480) / 130.0, gy = (y - 640) / 110.0;
+    const double glow = 0.22 * std::exp(-(gx * gx + gy * gy));
+    const double k = shadow * light;
+    return QColor::fromRgbF(clamp01(c.redF() * k * 1.03 + glow * 0.9), clamp01(c.greenF() * k + glow * 0.35),
+                            clamp01(c.blueF() * k * 0.9 + glow * 0.1));
 }
 
 } // namespace
@@ -68,52 +173,10 @@ QImage roomPicture(int player)
 {
     QImage img(W, H, QImage::Format_RGB32);
     const uint32_t seed = 1000;
-    const int benchTop = 360, benchFront = 392, benchBottom = 440;  // upper bench
     for (int y = 0; y < H; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int xx = 0; xx < W; ++xx) {
-            const int x = player == 0 ? xx : W - 1 - xx;
-            QColor c;
-            // the lower bench runs from the back wall to the front, widening
-            const double lowerEdge = 150 + (y - 440) * 0.42;
-            const bool floor = y > 610 && x > lowerEdge + 40;
-            if (y >= 440 && x < lowerEdge) {
-                const double depth = (y - 440) / 328.0;
-                c = plankColour(x, int(y * 0.7 + x * 0.15), seed + 40);
-                const int plank = int((x / (lowerEdge + 1)) * 5);
-                const double inPlank = std::fmod(x / (lowerEdge + 1) * 5, 1.0);
-                if (inPlank < 0.05)
-                    c = shade(c, 0.5);
-                c = shade(c, 0.85 + 0.15 * depth + 0.03 * plank);
-                if (x > lowerEdge - 10)
-                    c = shade(c, 1.18);  // front edge highlight
-            } else if (floor) {
-                c = stoneColour(x, y, seed + 70);
-            } else if (y >= benchTop && y < benchFront) {
-                c = plankColour(x, y, seed + 20);
-                if ((y - benchTop) % 16 == 0)
-                    c = shade(c, 0.6);
-            } else if (y >= benchFront && y < benchBottom) {
-                c = shade(plankColour(x, y * 3, seed + 30), 0.72);
-                if (y == benchFront)
-                    c = shade(c, 1.4);
-            } else {
-                c = boardColour(x, y, 58, seed);
-                if (y >= benchBottom && y < benchBottom + 36)  // shadow under the upper bench
-                    c = shade(c, 0.55 + 0.45 * (y - benchBottom) / 36.0);
-            }
-            if (y >= 440 && x >= lowerEdge && x < lowerEdge + 26 && !floor)
-                c = shade(c, 0.5 + 0.5 * (x - lowerEdge) / 26.0);  // shadow beside the lower bench
-            if (floor && x < lowerEdge + 70)
-                c = shade(c, 0.6 + 0.4 * (x - lowerEdge - 40) / 30.0);
-            // warm light from above the stove, falling off to the corners
-            const double dx = (x - 300) / 420.0, dy = (y - 260) / 560.0;
-            const double light = std::clamp(1.15 - 0.75 * (dx * dx + dy * dy), 0.5, 1.15);
-            c = QColor::fromRgbF(std::clamp(c.redF() * light * 1.02, 0.0, 1.0),
-                                 std::clamp(c.greenF() * light, 0.0, 1.0),
-                                 std::clamp(c.blueF() * light * 0.94, 0.0, 1.0));
-            row[xx] = c.rgb();
-        }
+        for (int x = 0; x < W; ++x)
+            row[player == 0 ? x : W - 1 - x] = roomPixel(x, y, seed).rgb();
     }
     return img;
 }

@@ -50,8 +50,9 @@ QImage canvas(int w, int h)
     return image;
 }
 
-Pair opaquePair(const QImage& painted)
+Pair opaquePair(const QImage& painted, const QColor& matte)
 {
+    const QRgb m0 = matte.rgb();
     const QImage src = painted.convertToFormat(QImage::Format_ARGB32);
     Pair p{QImage(src.size(), QImage::Format_RGB32), QImage(src.size(), QImage::Format_RGB32)};
     for (int y = 0; y < src.height(); ++y) {
@@ -60,7 +61,15 @@ Pair opaquePair(const QImage& painted)
         auto* m = reinterpret_cast<QRgb*>(p.mask.scanLine(y));
         for (int x = 0; x < src.width(); ++x) {
             const bool opaque = qAlpha(in[x]) >= 128;
-            s[x] = opaque ? (in[x] | 0xFF000000) : 0xFF000000;
+            QRgb c = in[x] | 0xFF000000;
+            if (opaque && matte.isValid() && qAlpha(in[x]) < 255) {  // soften the edge towards the matte
+                const int a = qAlpha(in[x]);
+                auto ch = [&](int top, int back) { return (top * a + back * (255 - a)) / 255; };
+                c = qRgb(ch(qRed(c), qRed(m0)), ch(qGreen(c), qGreen(m0)), ch(qBlue(c), qBlue(m0)));
+                if ((c & 0xFFFFFF) == 0)
+                    c = qRgb(1, 1, 1);
+            }
+            s[x] = opaque ? c : 0xFF000000;
             m[x] = opaque ? 0xFF000000 : 0xFFFFFFFF;
         }
     }

@@ -2,6 +2,7 @@
 // the bather (player 1 sees it mirrored) and player 1's side for the bucket
 // and the resting ladle.
 #include "art.h"
+#include "figure.h"
 
 #include <cmath>
 #include <functional>
@@ -165,79 +166,6 @@ QImage face(const QColor& skin, Mood mood)
     return img;
 }
 
-// ---- body: reclining, head and throwing arm left out; as player 2 sees it ----
-
-QImage body()
-{
-    QImage img = canvas(380, 579);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    // legs: from the hips down to the left, bent at the knee
-    limb(p, QPointF(250, 340), QPointF(150, 450), 70, 52, kSkin);
-    limb(p, QPointF(150, 450), QPointF(80, 560), 50, 36, kSkin);
-    limb(p, QPointF(290, 350), QPointF(210, 470), 70, 52, shade(kSkin, 0.92));
-    limb(p, QPointF(210, 470), QPointF(150, 570), 50, 36, shade(kSkin, 0.92));
-    // torso
-    QPainterPath torso;
-    torso.moveTo(290, 50);
-    torso.cubicTo(340, 46, 372, 60, 366, 110);
-    torso.cubicTo(360, 190, 340, 260, 318, 350);
-    torso.cubicTo(290, 390, 230, 380, 218, 340);
-    torso.cubicTo(226, 260, 240, 170, 250, 100);
-    torso.cubicTo(254, 70, 266, 52, 290, 50);
-    QLinearGradient tg(230, 0, 370, 0);
-    tg.setColorAt(0, shade(kSkin, 0.8));
-    tg.setColorAt(0.5, shade(kSkin, 1.08));
-    tg.setColorAt(1, shade(kSkin, 0.85));
-    p.setPen(QPen(kSkinShadow, 1.5));
-    p.setBrush(tg);
-    p.drawPath(torso);
-    // neck
-    p.setBrush(vertical(0, 60, shade(kSkin, 0.85), kSkin));
-    p.drawRoundedRect(QRectF(306, 10, 38, 50), 14, 14);
-    // the resting arm along the left of the torso
-    limb(p, QPointF(262, 80), QPointF(226, 200), 40, 32, shade(kSkin, 0.95));
-    limb(p, QPointF(226, 200), QPointF(230, 300), 32, 26, shade(kSkin, 0.95));
-    // swimsuit top and bottom
-    QPainterPath top;
-    top.moveTo(256, 120);
-    top.cubicTo(290, 108, 340, 108, 362, 122);
-    top.lineTo(356, 170);
-    top.cubicTo(330, 186, 280, 184, 248, 170);
-    top.closeSubpath();
-    p.setPen(QPen(shade(kSuit, 0.55), 1.5));
-    p.setBrush(vertical(110, 186, shade(kSuit, 1.2), shade(kSuit, 0.8)));
-    p.drawPath(top);
-    p.drawLine(QPointF(300, 112), QPointF(316, 62));
-    QPainterPath bottom;
-    bottom.moveTo(226, 300);
-    bottom.cubicTo(260, 310, 300, 310, 330, 296);
-    bottom.lineTo(318, 352);
-    bottom.cubicTo(290, 390, 236, 382, 220, 344);
-    bottom.closeSubpath();
-    p.drawPath(bottom);
-    // navel
-    p.setPen(QPen(kSkinShadow, 2));
-    p.drawPoint(QPointF(292, 250));
-    return img;
-}
-
-// ---- the throwing arm: shoulder (sx, sy), elbow, hand, as player 2 sees it ----
-
-QImage arm(int w, int h, QPointF shoulder, QPointF elbow, QPointF hand)
-{
-    QImage img = canvas(w, h);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    limb(p, shoulder, elbow, 42, 34, kSkin);
-    limb(p, elbow, hand, 34, 26, kSkin);
-    // the hand, a fist round the ladle's handle
-    p.setPen(QPen(kSkinShadow, 1.5));
-    p.setBrush(roundLight(hand, 18, shade(kSkin, 1.15), shade(kSkin, 0.85)));
-    p.drawEllipse(hand, 17, 15);
-    return img;
-}
-
 // ---- props ----
 
 QImage stove()
@@ -288,23 +216,47 @@ QImage stove()
 }
 
 // The bucket, drawn as player 1 sees it: stave rising at the upper left.
+// Its inside is almost black, so the water surface, which lightens what lies
+// under it, shows its own teal there.
+constexpr QRectF kBucketRim(10, 84, 158, 78);
+constexpr QRectF kBucketInside(18, 90, 142, 66);
+
 void bucketBack(QPainter& p)
 {
     // the tall stave with its hand hole
-    p.setPen(QPen(shade(kWood, 0.45), 1.5));
-    p.setBrush(vertical(0, 120, shade(kWood, 1.1), shade(kWood, 0.85)));
+    QLinearGradient sg(18, 0, 52, 0);
+    sg.setColorAt(0, shade(kWood, 0.7));
+    sg.setColorAt(0.35, shade(kWood, 1.2));
+    sg.setColorAt(1, shade(kWood, 0.62));
     QPainterPath stave;
-    stave.addRoundedRect(QRectF(18, 4, 34, 120), 8, 8);
+    stave.addRoundedRect(QRectF(18, 4, 34, 120), 9, 9);
     stave.addEllipse(QPointF(35, 26), 8, 10);
     stave.setFillRule(Qt::OddEvenFill);
+    p.setPen(QPen(shade(kWood, 0.4), 1.2));
+    p.setBrush(sg);
     p.drawPath(stave);
-    // the inside: dark wood seen through the rim
-    p.setBrush(vertical(88, 170, shade(kWood, 0.45), shade(kWood, 0.75)));
-    p.setPen(QPen(shade(kWood, 0.4), 2));
-    p.drawEllipse(QRectF(14, 88, 150, 70));
-    p.setPen(QPen(shade(kWood, 0.35), 1));
-    for (int i = 1; i < 8; ++i)
-        p.drawLine(QPointF(14 + i * 19, 94), QPointF(14 + i * 19, 124));
+    p.setPen(QPen(QColor(120, 70, 34, 120), 1));
+    for (double x : {27.0, 40.0, 46.0})
+        p.drawLine(QPointF(x, 40), QPointF(x + 1, 118));
+    // the rim: the back of its top edge
+    QRadialGradient rg(kBucketRim.center() + QPointF(-20, -20), 100);
+    rg.setColorAt(0, shade(kWood, 1.25));
+    rg.setColorAt(1, shade(kWood, 0.8));
+    p.setPen(QPen(shade(kWood, 0.4), 1.2));
+    p.setBrush(rg);
+    p.drawEllipse(kBucketRim);
+    // the inside: the far wall catches a little light, the depth is dark
+    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 18);
+    ig.setColorAt(0, QColor(96, 60, 30));
+    ig.setColorAt(1, QColor(14, 9, 5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(ig);
+    p.drawEllipse(kBucketInside);
+    p.setPen(QPen(QColor(60, 36, 18, 160), 1));
+    for (int i = 1; i < 7; ++i) {  // staves of the far wall
+        const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
+        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 104));
+    }
 }
 
 void bucketFront(QPainter& p)
@@ -345,19 +297,33 @@ void bucketFront(QPainter& p)
     p.drawPath(rim);
 }
 
+// The water surface: teal, dark at the left and light at the right, with a
+// few ripple rings and a glint. Drawn over black, it lightens what is under it.
 QImage water()
 {
     QImage img = canvas(119, 43);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 119, 0);
-    g.setColorAt(0, QColor(0, 70, 80));
-    g.setColorAt(1, QColor(60, 200, 200));
+    const QRectF surface(2, 4, 115, 35);
+    QLinearGradient g(surface.left(), 0, surface.right(), 0);
+    g.setColorAt(0, QColor(0, 58, 66));
+    g.setColorAt(0.55, QColor(20, 128, 132));
+    g.setColorAt(1, QColor(80, 206, 200));
     p.setPen(Qt::NoPen);
     p.setBrush(g);
-    p.drawEllipse(QRectF(2, 4, 115, 35));
-    p.setBrush(QColor(200, 255, 255, 90));
-    p.drawEllipse(QRectF(64, 12, 34, 8));
+    p.drawEllipse(surface);
+    p.setClipRegion(QRegion(surface.toRect(), QRegion::Ellipse));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) {  // rings round the spot where the ladle dipped
+        p.setPen(QPen(QColor(120, 230, 225, 70 - i * 18), 1.3));
+        p.drawEllipse(QPointF(70, 22), 12 + i * 11, 4 + i * 3.6);
+    }
+    QRadialGradient glint(QPointF(86, 14), 16);
+    glint.setColorAt(0, QColor(230, 255, 250, 200));
+    glint.setColorAt(1, QColor(230, 255, 250, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glint);
+    p.drawEllipse(QPointF(86, 14), 18, 5);
     return img;
 }
 
@@ -390,20 +356,23 @@ QImage ladleHeld()
     return img;
 }
 
+// A cloud of steam: overlapping soft puffs, white in the middle. Drawn over
+// black, it lightens the stones and the wall it rises in front of.
 QImage steam(double scale, int seed)
 {
     QImage img = canvas(122, 34);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng{uint64_t(seed)};
-    const int puffs = int(14 * scale) + 3;
+    const int puffs = int(22 * scale) + 4;
     for (int i = 0; i < puffs; ++i) {
-        const double cx = 61 + rng.range(-48, 48) * scale;
-        const double cy = 20 + rng.range(-8, 8) * scale;
-        const double r = rng.range(7, 13) * (0.5 + scale * 0.5);
-        QRadialGradient g(QPointF(cx, cy), r);
-        g.setColorAt(0, QColor(235, 235, 240, int(150 * scale + 40)));
-        g.setColorAt(1, QColor(235, 235, 240, 0));
+        const double cx = 61 + rng.range(-46, 46) * scale;
+        const double cy = 19 + rng.range(-6, 6) * scale;
+        const double r = rng.range(9, 15) * (0.55 + scale * 0.45);
+        QRadialGradient g(QPointF(cx - r * 0.2, cy - r * 0.3), r);
+        g.setColorAt(0, QColor(255, 255, 255, int(120 + 110 * scale)));
+        g.setColorAt(0.6, QColor(236, 238, 244, int(70 + 90 * scale)));
+        g.setColorAt(1, QColor(220, 224, 232, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawEllipse(QPointF(cx, cy), r, r);
@@ -411,73 +380,132 @@ QImage steam(double scale, int seed)
     return img;
 }
 
+// One band of the lake: transparent above a wavy crest, foam on the crest,
+// then water from cyan to deep blue with streaks of sky light.
 QImage lakeStrip()
 {
     QImage img = canvas(599, 136);
     for (int x = 0; x < 599; ++x) {
-        const double edge = 62 + 3.5 * std::sin(x * 0.075) + 1.5 * std::sin(x * 0.23 + 1.0);
+        const double edge = 62 + 3.5 * std::sin(x * 0.075) + 1.5 * std::sin(x * 0.23 + 1.0)
+                            + 1.2 * (fbm(x / 18.0, 0.5, 307, 2) - 0.5);
         for (int y = 0; y < 136; ++y) {
-            if (y < edge)
+            const double below = y - edge;
+            if (below < -0.5)
                 continue;
-            const double t = (y - edge) / (136 - edge);
-            const double ripple = 0.5 + 0.5 * std::sin(x * 0.11 + y * 0.9);
-            QColor c = mix(QColor(0, 240, 250), QColor(10, 70, 200), t);
-            c = mix(c, QColor(200, 255, 255), (y - edge < 3) ? 0.6 : ripple * 0.12 * (1 - t));
-            img.setPixelColor(x, y, c);
+            const double t = std::clamp(below / (136 - edge), 0.0, 1.0);
+            QColor c = mix(QColor(40, 236, 250), QColor(8, 60, 190), std::pow(t, 0.8));
+            const double streak = fbm(x / 40.0, y / 2.2, 308, 3);
+            c = mix(c, QColor(190, 250, 255), std::max(0.0, streak - 0.58) * 1.6 * (1 - t));
+            if (below < 4)
+                c = mix(c, QColor(235, 255, 255), (1 - below / 4) * 0.85);  // foam on the crest
+            const double cover = std::clamp(below + 0.5, 0.0, 1.0);
+            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
     }
     return img;
 }
 
+// The hill, in the cabin picture: the walker's feet tread its path at y 194
+// from the shore at the left (x 0) to the cabin (x 171).
+constexpr double kPathY = 194;
+constexpr double kCabinLeft = 168, kCabinRight = 246, kCabinBase = 176;
+
+double hillTop(double x)
+{
+    // low at the shore, rising under the cabin and behind it
+    return 184 - 16 * std::clamp(x / 170.0, 0.0, 1.0) - 26 * std::clamp((x - 170) / 95.0, 0.0, 1.0)
+           + 2.0 * std::sin(x * 0.09);
+}
+
+void paintHill(QImage& img)
+{
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const double top = hillTop(x);
+            const double below = y - top;
+            const double shore = x * 1.6 + 16 - below;  // the tip slopes into the lake
+            if (below < -0.5 || shore < -0.5)
+                continue;
+            const double grass = fbm(x / 6.0, y / 3.0, 310, 3);
+            QColor c = mix(QColor(112, 176, 60), QColor(30, 96, 30), std::clamp(below / 60.0, 0.0, 1.0));
+            c = shade(c, 0.85 + 0.3 * grass);
+            if (below < 3)
+                c = mix(c, QColor(220, 200, 90), 0.5);  // evening light on the brow
+            const double path = std::abs(y - (kPathY + 1)) - 2.5;
+            if (x < kCabinLeft && path < 0)
+                c = mix(c, QColor(176, 140, 96), 0.75 * std::clamp(-path, 0.0, 1.0));  // the trodden path
+            if (shore < 10)
+                c = mix(c, QColor(206, 180, 130), 0.8 * (1 - std::max(0.0, shore) / 10));  // sand at the shore
+            const double cover = std::clamp(std::min(below, shore) + 0.5, 0.0, 1.0);
+            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
+        }
+    }
+}
+
+void paintCabin(QPainter& p)
+{
+    // log walls
+    const QRectF wall(kCabinLeft, 112, kCabinRight - kCabinLeft, kCabinBase - 112);
+    for (double y = wall.top(); y < wall.bottom(); y += 8) {
+        QLinearGradient g(0, y, 0, y + 8);
+        g.setColorAt(0, QColor(178, 92, 52));
+        g.setColorAt(0.5, QColor(140, 66, 36));
+        g.setColorAt(1, QColor(72, 32, 18));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(wall.left() - 3, y, wall.width() + 6, 8), 4, 4);
+    }
+    // a lit window and the door
+    QRadialGradient lamp(QPointF(188, 134), 14);
+    lamp.setColorAt(0, QColor(255, 240, 170));
+    lamp.setColorAt(1, QColor(240, 160, 60));
+    p.setPen(QPen(QColor(240, 230, 210), 2.5));
+    p.setBrush(lamp);
+    p.drawRect(QRectF(178, 126, 20, 17));
+    p.drawLine(QPointF(188, 126), QPointF(188, 143));
+    p.setPen(QPen(QColor(50, 24, 12), 1.5));
+    p.setBrush(QColor(84, 40, 22));
+    p.drawRect(QRectF(214, 132, 18, kCabinBase - 132));
+    // chimney
+    p.setPen(QPen(QColor(60, 50, 46), 1));
+    p.setBrush(QColor(130, 116, 106));
+    p.drawRect(QRectF(224, 62, 12, 34));
+    // the red roof with its eaves
+    QPainterPath roof;
+    roof.moveTo(156, 116);
+    roof.lineTo(207, 70);
+    roof.lineTo(258, 116);
+    roof.closeSubpath();
+    QLinearGradient rg(182, 80, 222, 118);
+    rg.setColorAt(0, QColor(236, 60, 40));
+    rg.setColorAt(1, QColor(140, 18, 14));
+    p.setPen(QPen(QColor(90, 10, 8), 1.5));
+    p.setBrush(rg);
+    p.drawPath(roof);
+    p.setPen(QPen(QColor(255, 150, 110), 2));
+    p.drawLine(QPointF(158, 115), QPointF(207, 71));  // sunlit verge
+    // smoke drifting left from the chimney
+    Rng rng(309);
+    for (int i = 7; i >= 0; --i) {
+        const double cx = 230 - i * 8 + rng.range(-2, 2);
+        const double cy = 54 - i * 6.5;
+        const double r = 5 + i * 1.5;
+        QRadialGradient g(QPointF(cx - r * 0.3, cy - r * 0.3), r * 1.3);
+        g.setColorAt(0, QColor(236, 226, 222));
+        g.setColorAt(1, QColor(168, 150, 150));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawEllipse(QPointF(cx, cy), r, r * 0.8);
+    }
+}
+
 QImage cabin()
 {
     QImage img = canvas(265, 244);
+    paintHill(img);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // the hill
-    QPainterPath hill;
-    hill.moveTo(0, 244);
-    hill.cubicTo(2, 214, 30, 196, 80, 194);
-    hill.cubicTo(140, 192, 170, 170, 220, 160);
-    hill.cubicTo(250, 156, 265, 158, 265, 158);
-    hill.lineTo(265, 244);
-    hill.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(vertical(150, 244, QColor(70, 160, 50), QColor(20, 80, 24)));
-    p.drawPath(hill);
-    // the cabin
-    const QRectF wall(150, 88, 92, 72);
-    p.setPen(QPen(QColor(60, 30, 20), 1.5));
-    p.setBrush(vertical(88, 160, QColor(150, 70, 40), QColor(100, 44, 26)));
-    p.drawRect(wall);
-    p.setPen(QPen(QColor(80, 40, 24), 1));
-    for (int y = 96; y < 160; y += 8)
-        p.drawLine(QPointF(151, y), QPointF(241, y));
-    p.setBrush(QColor(255, 210, 110));
-    p.setPen(QPen(QColor(50, 30, 20), 2));
-    p.drawRect(QRectF(164, 106, 22, 20));
-    p.setBrush(QColor(70, 36, 20));
-    p.drawRect(QRectF(206, 112, 20, 48));
-    // the roof and chimney
-    p.setBrush(QColor(120, 110, 100));
-    p.drawRect(QRectF(218, 44, 12, 30));
-    QPainterPath roof;
-    roof.moveTo(140, 92);
-    roof.lineTo(196, 52);
-    roof.lineTo(252, 92);
-    roof.closeSubpath();
-    p.setBrush(vertical(52, 92, QColor(220, 40, 30), QColor(150, 20, 16)));
-    p.drawPath(roof);
-    // smoke
-    Rng rng(309);
-    for (int i = 0; i < 7; ++i) {
-        const double cx = 224 - i * 7 + rng.range(-3, 3);
-        const double cy = 38 - i * 6;
-        const double r = 5 + i * 1.6;
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 200, 205, 230));
-        p.drawEllipse(QPointF(cx, cy), r, r * 0.8);
-    }
+    paintCabin(p);
     return img;
 }
 
@@ -523,6 +551,20 @@ QImage painted(int w, int h, const std::function<void(QPainter&)>& paint)
     return img;
 }
 
+// Shoulder, elbow and hand of each arm frame. With the arm table's positions
+// the shoulder lands on the body's shoulder for both players (one of them
+// mirrored) and the hand on the ladle's handle.
+struct ArmFrame {
+    int id;
+    ArmPose pose;
+};
+const ArmFrame kArmFrames[] = {
+    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},     // rest: hand on the ladle in the bucket
+    {113, {291, 197, {240, 38}, {196, 128}, {110, 139}}},  // phase 3
+    {115, {295, 215, {225, 33}, {204, 134}, {114, 143}}},  // phase 2
+    {117, {296, 247, {220, 38}, {212, 150}, {120, 166}}},  // phase 1: ladle furthest out
+};
+
 } // namespace
 
 std::vector<Bitmap> spritePictures()
@@ -545,24 +587,23 @@ std::vector<Bitmap> spritePictures()
                     pair.sprite.setPixel(x, y, faces[0].pixel(x, y) | 0xFF000000);
         add(out, 101 + 2 * i, pair, 24);
     }
-    add(out, 109, opaquePair(body()), 24);
-    // Arm frames: the shoulder stays put in the view, the hand holds the ladle.
-    add(out, 111, opaquePair(arm(266, 132, {240, 18}, {150, 60}, {42, 84})), 24);
-    add(out, 113, opaquePair(arm(291, 197, {240, 36}, {200, 150}, {118, 132})), 24);
-    add(out, 115, opaquePair(arm(295, 215, {222, 26}, {200, 160}, {118, 132})), 24);
-    add(out, 117, opaquePair(arm(296, 247, {224, 36}, {210, 200}, {126, 160})), 24);
+    add(out, 109, opaquePair(bodyPicture(), kRoomMatte), 24);
+    // Arm frames: the shoulder stays on the body's shoulder in the view, the
+    // hand holds the ladle where the frame puts it.
+    for (const auto& [id, pose] : kArmFrames)
+        add(out, id, opaquePair(armPicture(pose), kRoomMatte), 24);
 
-    add(out, 201, opaquePair(stove()), 1);
-    add(out, 203, opaquePair(painted(200, 200, bucketBack)), 1);
-    add(out, 205, opaquePair(painted(200, 200, bucketFront)), 1);
+    add(out, 201, opaquePair(stove(), kRoomMatte), 1);
+    add(out, 203, opaquePair(painted(200, 200, bucketBack), kRoomMatte), 1);
+    add(out, 205, opaquePair(painted(200, 200, bucketFront), kRoomMatte), 1);
     add(out, 207, complementPair(water()), 24);
-    add(out, 209, opaquePair(ladleResting()), 1);
-    add(out, 211, opaquePair(ladleHeld()), 1);
+    add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
+    add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     add(out, 301, complementPair(steam(1.0, 301)), 24);
     add(out, 303, complementPair(steam(0.7, 303)), 24);
     add(out, 305, complementPair(steam(0.4, 305)), 24);
-    add(out, 307, opaquePair(lakeStrip()), 24);
-    add(out, 309, opaquePair(cabin()), 24);
+    add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
+    add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
     add(out, 313, opaquePair(smallBucket()), 1);
     return out;

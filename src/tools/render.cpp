@@ -1,7 +1,11 @@
-// hovla-render OUTDIR: renders rooms, throw phases, faces and steam through the
-// game's own drawing code, as PNG files to look at.
+// hovla-render OUTDIR: renders rooms, throw phases, faces, steam, the yard on
+// the way to the lake and the menu's buttons through the game's own code, as
+// PNG files to look at.
+#include "drawing/resources.h"
 #include "drawing/scene.h"
+#include "match/game.h"
 #include "match/state.h"
+#include "match/timer_service.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -42,6 +46,76 @@ struct Renderer {
         NewMatch(s);
     }
 };
+
+// Stand-ins for the windows, the sound and the message boxes: a trip needs
+// none of them to draw its frames.
+class QuietSound : public Sound {
+public:
+    void PlaySoundFile(const std::string&) override {}
+};
+class QuietMessages : public Messages {
+public:
+    using Messages::show;
+    void show(const std::string&, const std::string&, MessageIcon) override {}
+};
+class QuietWindows : public Windows {
+public:
+    void hideMain() override {}
+    void showMain() override {}
+    void moveMainToTopLeft() override {}
+    void showMenu() override {}
+    void hideMenu() override {}
+};
+
+// Both players go out to the lake at once; the views are saved at the given
+// trip ticks (1..149), composed by the trip itself.
+void renderTrip(const QDir& dir, std::initializer_list<int> ticks)
+{
+    TimerService timers;
+    QuietSound sound;
+    QuietMessages messages;
+    QuietWindows windows;
+    Game game{Seams{timers, sound, messages, windows}};
+    timers.setDispatch([&](TimerId id) { game.dispatch(id); });
+    game.setClock([&] { return float(timers.now()) / kClockHz; });
+    game.StartMatch();
+    for (int16_t key : {int16_t('a'), int16_t('k')}) {
+        int16_t c = key;
+        game.Form_KeyPress(c);
+    }
+    int tick = 0;
+    for (int wanted : ticks) {
+        for (; tick < wanted; ++tick)
+            timers.tick();
+        QImage pair(2 * kViewWidth + 1, kViewHeight, QImage::Format_RGB32);
+        pair.fill(Qt::darkGray);
+        QPainter p(&pair);
+        p.drawImage(0, 0, game.piirto.view(0).image());
+        p.drawImage(kViewWidth + 1, 0, game.piirto.view(1).image());
+        p.end();
+        pair.save(dir.filePath(QString("yard_tick%1.png").arg(wanted, 3, 10, QChar('0'))));
+    }
+}
+
+// The start and quit buttons and the icon side by side on the menu's black.
+void renderMenuPictures(const QDir& dir)
+{
+    const QImage start = LoadNamedPicture("start_button");
+    const QImage quit = LoadNamedPicture("quit_button");
+    const QImage icon = LoadNamedPicture("icon");
+    QImage sheet(460, 240, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter p(&sheet);
+    p.drawImage(20, 20, start);
+    p.drawImage(240, 20, quit);
+    p.drawImage(400, 20, icon);
+    p.drawImage(QRect(380, 80, 64, 64), icon);
+    p.end();
+    sheet.save(dir.filePath("menu_buttons.png"));
+    start.save(dir.filePath("start_button.png"));
+    quit.save(dir.filePath("quit_button.png"));
+    icon.scaled(128, 128).save(dir.filePath("icon_x4.png"));
+}
 
 } // namespace
 
@@ -92,5 +166,9 @@ int main(int argc, char** argv)
         r.scene.RedrawScenes();
         r.both(QString("steam_%1").arg(id));
     }
+
+    // the yard: setting out, on the hill, at the shore, on the way back
+    renderTrip(r.dir, {1, 30, 60, 75, 110, 149});
+    renderMenuPictures(r.dir);
     return 0;
 }
