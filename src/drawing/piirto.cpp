@@ -80,6 +80,7 @@ const Surface& Piirto::view(int player) const
 void Piirto::setPictureSource(PictureSource source)
 {
     source_ = std::move(source);
+    ++generation_;
     pairs_.clear();
     pairBySprite_.clear();
     pictures_.clear();
@@ -171,7 +172,11 @@ void Piirto::maskedDraw(Surface& target, int x, int y, const Surface& sprite, co
 
 void Piirto::DrawSprite(int player, const SpriteRec& rec, int16_t id)
 {
-    Surface& target = buffer(player);
+    DrawSpriteOn(buffer(player), rec, id);
+}
+
+void Piirto::DrawSpriteOn(Surface& target, const SpriteRec& rec, int16_t id)
+{
     if (!caching_) {
         // As described: load both bitmaps, mirror through the scratch pair, two copies.
         Sprite.assignPicture(load(id));

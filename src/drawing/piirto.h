@@ -47,6 +47,7 @@ public:
     void DrawSprite1(const SpriteRec& rec, int16_t id) { DrawSprite(0, rec, id); }
     void DrawSprite2(const SpriteRec& rec, int16_t id) { DrawSprite(1, rec, id); }
     void DrawSprite(int player, const SpriteRec& rec, int16_t id);
+    void DrawSpriteOn(Surface& target, const SpriteRec& rec, int16_t id);
     void FlipSprite();
 
     void ShowView1() { ShowView(0); }
@@ -63,7 +64,14 @@ public:
 
     // Decoded bitmaps and mirrored copies are kept; with caching off every
     // draw decodes and mirrors again. Both draw exactly the same pixels.
-    void setCaching(bool on) { caching_ = on; }
+    void setCaching(bool on)
+    {
+        caching_ = on;
+        ++generation_;
+    }
+    bool caching() const { return caching_; }
+    // Changes whenever the pictures drawn might change.
+    unsigned generation() const { return generation_; }
 
     // Where numbered bitmaps come from: the game's own pack unless a test says.
     using PictureSource = std::function<QImage(int16_t id)>;
@@ -103,6 +111,7 @@ private:
 
     ViewSink* sink_ = nullptr;
     bool caching_ = true;
+    unsigned generation_ = 0;
     PictureSource source_;
     std::optional<F2> f2_;
     std::optional<F3> f3_;

@@ -37,12 +37,15 @@ void Module1::RedrawScenes()
 // face, steam.
 void Module1::RedrawScene(int p)
 {
-    piirto_.buffer(p).assignPicture(piirto_.roomPicture(p));
     auto draw = [&](const SpriteRec& rec, int16_t id) { piirto_.DrawSprite(p, rec, id); };
-
-    draw(s_.Stove(p), 201);
-    draw(s_.Body(p), s_.Body(p).Id);
-    draw(s_.Bucket(p, 0), 203);
+    if (piirto_.caching()) {
+        piirto_.buffer(p).assignPicture(backdrop(p));
+    } else {  // every layer, every time
+        piirto_.buffer(p).assignPicture(piirto_.roomPicture(p));
+        draw(s_.Stove(p), 201);
+        draw(s_.Body(p), s_.Body(p).Id);
+        draw(s_.Bucket(p, 0), 203);
+    }
     const SpriteRec& ladle = s_.Ladle(p, s_.LadlePose(p));
     draw(ladle, ladle.Id);
     if (s_.Water(p).Extra1 > 0)
@@ -57,6 +60,24 @@ void Module1::RedrawScene(int p)
     piirto_.ShowView(p);
     DrawTemperature(p);
     DrawScore(p);
+}
+
+const Surface& Module1::backdrop(int p)
+{
+    Backdrop& b = backdrops_[p];
+    if (b.generation != piirto_.generation() || !(b.stove == s_.Stove(p)) || !(b.body == s_.Body(p))
+        || !(b.bucketBack == s_.Bucket(p, 0))) {
+        b.stove = s_.Stove(p);
+        b.body = s_.Body(p);
+        b.bucketBack = s_.Bucket(p, 0);
+        b.generation = piirto_.generation();
+        b.image = Surface();
+        b.image.assignPicture(piirto_.roomPicture(p).image().copy());
+        piirto_.DrawSpriteOn(b.image, b.stove, 201);
+        piirto_.DrawSpriteOn(b.image, b.body, b.body.Id);
+        piirto_.DrawSpriteOn(b.image, b.bucketBack, 203);
+    }
+    return b.image;
 }
 
 QRect Module1::temperatureRect(int player)

@@ -43,6 +43,17 @@ public:
 
 private:
     void printReadout(int player, const QRect& rect, const std::string& line);
+    const Surface& backdrop(int player);
+
+    // The room with the layers that never move during a match (stove, body,
+    // back half of the bucket) already drawn on it; drawing on it gives the
+    // same pixels as drawing those layers on the room picture every time.
+    struct Backdrop {
+        SpriteRec stove, body, bucketBack;
+        unsigned generation = ~0u;
+        Surface image;
+    };
+    Backdrop backdrops_[2];
 
     const Muuttujat& s_;
     Piirto& piirto_;

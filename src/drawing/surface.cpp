@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include <QRegion>
 
@@ -75,7 +76,7 @@ void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx
 {
     if (dst.isNull() || src.isNull())
         return;
-    const Clip c = clip(dst.image(), x, y, w, h, src.image(), sx, sy);
+    const Clip c = clip(std::as_const(dst).image(), x, y, w, h, src.image(), sx, sy);
     if (c.empty())
         return;
     const QImage& in = src.image();
