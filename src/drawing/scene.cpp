@@ -1,8 +1,8 @@
 #include "drawing/scene.h"
 
+#include "drawing/fonts.h"
 #include "match/format.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -10,12 +10,7 @@ namespace hovla {
 
 QFont readoutFont()
 {
-    QFont font;
-    const QStringList families = QFontDatabase::families();
-    font.setFamily(families.contains("Comic Sans MS") ? "Comic Sans MS" : "Comic Neue");
-    font.setPixelSize(27);
-    font.setBold(true);
-    return font;
+    return comicFontPixels(27);  // 20.25 points at 96 dots per inch
 }
 
 Module1::Module1(const Muuttujat& state, Piirto& piirto, std::string decimalSeparator)

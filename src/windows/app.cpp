@@ -74,9 +74,13 @@ App::~App() = default;
 
 void App::guard(const std::function<void()>& handler)
 {
+    if (failed_)
+        return;
     try {
         handler();
     } catch (const std::exception& e) {
+        failed_ = true;
+        clock.stop();  // no tick may run under the error's message
         messages_.show(std::string("Virhe: ") + e.what());
         endProcess_(1);
     }

@@ -27,6 +27,7 @@ class ClockDriver {
 public:
     ClockDriver(TimerService& service, std::function<void(const std::function<void()>&)> guard);
     void start();
+    void stop() { timer_.stop(); }
     long ticks() const { return ticks_; }
 
 private:
@@ -81,6 +82,7 @@ private:
 
     Messages& messages_;
     std::function<void(int)> endProcess_;
+    bool failed_ = false;  // an error is being shown: nothing else runs
     std::unique_ptr<fOptions> menu_;
     std::unique_ptr<QObject> keyPreview_;
 };

@@ -1,25 +1,15 @@
 #include "windows/views.h"
 
 #include "drawing/resources.h"
-#include "windows/fonts.h"
+#include "drawing/fonts.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 namespace hovla {
-
-QFont comicFont(double points)
-{
-    QFont font;
-    font.setFamily(QFontDatabase::families().contains("Comic Sans MS") ? "Comic Sans MS" : "Comic Neue");
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
 
 // ---- PL ----
 
@@ -115,14 +105,14 @@ fOptions::fOptions()
 
     for (const LabelSpec& spec : kLabels) {
         auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
-        label->setFont(comicFont(14.25));
+        label->setFont(comicFontPoints(14.25));
         colourText(label, spec.colour);
         label->move(spec.at);
         label->adjustSize();
         Label1[spec.index] = label;
     }
     Label2 = new QLabel(QString::fromUtf8("Äänen voimakkuus"), this);
-    Label2->setFont(comicFont(12));
+    Label2->setFont(comicFontPoints(12));
     colourText(Label2, QColor(255, 255, 0));
     Label2->setGeometry(270, 171, 136, 23);
     Label2->adjustSize();
