@@ -87,6 +87,19 @@ wait_for "^Options$"
 gone "Strandok by Tuvrikon 2004"
 echo "menu after Escape"
 
+# A new match, and player 2 gives up: the message, then the menu.
+menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + 468 + 100)) $((Y + 171 + 100)) click 1
+wait_for "Strandok by Tuvrikon 2004"
+sleep 0.3
+xdotool key j
+wait_for "^LUOVUTUS$"
+xdotool key Return
+wait_for "^Options$"
+gone "Strandok by Tuvrikon 2004"
+echo "menu after giving up"
+
 # The quit button ends the game.
 menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
