@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QTime>
 
+#include <algorithm>
+
 namespace hovla {
 
 void QtMessages::show(const std::string& text, const std::string& caption, MessageIcon icon)
@@ -20,25 +22,40 @@ void QtMessages::show(const std::string& text, const std::string& caption, Messa
 ClockDriver::ClockDriver(TimerService& service, std::function<void(const std::function<void()>&)> guard)
     : service_(service), guard_(std::move(guard))
 {
-    // A fine timer only looks at the wall clock; the service decides the pace.
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(1);
+    timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
 }
 
 void ClockDriver::start()
 {
     elapsed_.start();
-    timer_.start();
+    schedule(0);
+}
+
+long ClockDriver::dueTicks() const
+{
+    return long(elapsed_.nsecsElapsed() * kClockHz / 1000000000) - dropped_;
+}
+
+// Wakes at the wall clock's 1/64 s boundary after the given tick.
+void ClockDriver::schedule(long afterTick)
+{
+    const qint64 next = (afterTick + dropped_ + 1) * 1000000000LL / kClockHz;
+    const qint64 waitNs = std::max<qint64>(0, next - elapsed_.nsecsElapsed());
+    timer_.start(int((waitNs + 999999) / 1000000));
 }
 
 void ClockDriver::poll()
 {
-    const long due = long(elapsed_.nsecsElapsed() * kClockHz / 1000000000) - dropped_;
-    if (due - ticks_ > 8)  // far behind (a stall): do not race to catch up
+    long due = dueTicks();
+    if (due - ticks_ > 8) {  // far behind (a stall): do not race to catch up
         dropped_ += due - ticks_ - 1;
-    while (ticks_ < long(elapsed_.nsecsElapsed() * kClockHz / 1000000000) - dropped_) {
-        ++ticks_;  // counted first: a message box opened by a handler polls again inside
+        due = ticks_ + 1;
+    }
+    schedule(std::max(due, ticks_));  // armed first: a message box opened below keeps the clock going
+    while (ticks_ < due) {
+        ++ticks_;  // counted first: a nested poll goes on from the next tick
         guard_([this] { service_.tick(); });
     }
 }

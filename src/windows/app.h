@@ -32,6 +32,8 @@ public:
 
 private:
     void poll();
+    void schedule(long afterTick);
+    long dueTicks() const;
 
     TimerService& service_;
     std::function<void(const std::function<void()>&)> guard_;
