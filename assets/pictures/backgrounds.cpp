@@ -1,5 +1,6 @@
 // The rooms and the yard, 512 x 768 each.
 #include "art.h"
+#include "figure.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,6 +96,19 @@ QColor floorTile(double tx, double tz, uint32_t seed)
     return c;
 }
 
+// How thick the lower bench's front board looks, growing towards the camera.
+double benchThickness(double dy) { return 5 + dy * 0.06; }
+
+// The shade the lower bench casts to its right, on the hollow and the floor.
+double benchShadow(double x, double y)
+{
+    const double dy = y - kVanishY;
+    const double edge = kVanishX + kLowerBenchSlope * dy + benchThickness(dy);
+    if (y < kApronBottom || x < edge)
+        return 1.0;
+    return 0.55 + 0.45 * clamp01((x - edge) / (18 + dy * 0.12));
+}
+
 QColor roomPixel(int x, int y, uint32_t seed)
 {
     const double lowerEdge = kVanishX + kLowerBenchSlope * (y - kVanishY);
@@ -116,6 +130,10 @@ QColor roomPixel(int x, int y, uint32_t seed)
         if (x > lowerEdge - edgeWidth)
             c = mix(c, QColor(255, 214, 160), 0.45);  // the rounded front edge catches the light
         shadow = 0.7 + 0.3 * clamp01((y - kApronBottom) / 160.0);
+    } else if (y >= kApronBottom && x < lowerEdge + benchThickness(dy)) {
+        // the lower bench's front board, seen edge on, in its own shade
+        c = plank(y * 2.0, (x - lowerEdge) * 3.0, seed + 45);
+        c = shade(c, 0.62 - 0.18 * (x - lowerEdge) / benchThickness(dy));
     } else if (y >= kSeatTop && y < kSeatFront) {
         // upper bench seat: two planks seen from above
         const int n = (y - kSeatTop) / 16;
@@ -136,7 +154,7 @@ QColor roomPixel(int x, int y, uint32_t seed)
         const double tz = 2600.0 / dy;
         const double tx = (x - kVanishX) / dy * 4.2;
         c = floorTile(tx, tz, seed + 70);
-        shadow = 0.55 + 0.45 * clamp01((x - lowerEdge) / 70.0);  // under the lower bench's edge
+        shadow = benchShadow(x, y);
         shadow *= 0.8 + 0.2 * clamp01((y - kWallFloor) / 40.0);  // where the floor meets the wall
     } else {
         c = wallBoard(x, y, seed);
@@ -149,7 +167,7 @@ QColor roomPixel(int x, int y, uint32_t seed)
         } else if (y >= kApronBottom) {
             // the dark hollow under the upper bench
             shadow = 0.42 - 0.12 * clamp01((y - kApronBottom) / 120.0);
-            shadow *= 0.55 + 0.45 * clamp01((x - lowerEdge) / 60.0);
+            shadow *= benchShadow(x, y);
         }
         if (y >= kSeatTop - 10 && y < kSeatTop)
             shadow = std::min(shadow, 0.75 + 0.25 * (kSeatTop - y) / 10.0);
@@ -165,6 +183,76 @@ QColor roomPixel(int x, int y, uint32_t seed)
                             clamp01(c.blueF() * k * 0.9 + glow * 0.1));
 }
 
+// Soft shadows that the bather and the stove cast where they rest, in view
+// pixels: the body as placed by the match (mirrored for player 1), the stove
+// on its feet.
+constexpr QPoint kBodyAt[2] = {{30, 220}, {80, 220}};
+constexpr QPoint kStoveAt[2] = {{400, 500}, {-30, 500}};
+constexpr QSize kStoveSize(168, 227);
+constexpr int kShadowBlur = 7;
+
+// Three box blurs in each direction: close to a Gaussian.
+void blur(std::vector<float>& v, int w, int h, int radius)
+{
+    std::vector<float> tmp(v.size());
+    auto pass = [&](int count, int stride, int lines, int lineStride) {
+        for (int l = 0; l < lines; ++l) {
+            float* src = v.data() + l * lineStride;
+            float* dst = tmp.data() + l * lineStride;
+            double sum = 0;
+            for (int i = -radius; i <= radius; ++i)
+                sum += src[std::clamp(i, 0, count - 1) * stride];
+            for (int i = 0; i < count; ++i) {
+                dst[i * stride] = float(sum / (2 * radius + 1));
+                sum += src[std::min(i + radius + 1, count - 1) * stride] - src[std::max(i - radius, 0) * stride];
+            }
+            for (int i = 0; i < count; ++i)
+                src[i * stride] = dst[i * stride];
+        }
+    };
+    for (int k = 0; k < 3; ++k) {
+        pass(w, 1, h, w);
+        pass(h, w, w, 1);
+    }
+}
+
+const QImage& bodyImage()
+{
+    static const QImage body = bodyPicture().convertToFormat(QImage::Format_ARGB32);
+    return body;
+}
+
+void addContactShadows(QImage& img, int player)
+{
+    std::vector<float> dark(size_t(W) * H, 0.0f);
+    // the body, shifted away from the light towards the wall and the bench
+    const QImage& body = bodyImage();
+    const int away = player == 0 ? -14 : 14;
+    for (int y = 0; y < body.height(); ++y) {
+        for (int x = 0; x < body.width(); ++x) {
+            const int sx = player == 0 ? body.width() - 1 - x : x;
+            const int vx = kBodyAt[player].x() + x + away, vy = kBodyAt[player].y() + y + 12;
+            if (vx >= 0 && vx < W && vy >= 0 && vy < H)
+                dark[size_t(vy) * W + vx] = std::max(dark[size_t(vy) * W + vx], qAlpha(body.pixel(sx, y)) / 255.0f * 0.6f);
+        }
+    }
+    // the stove: a flat pool under its box and feet
+    const QPointF foot(kStoveAt[player].x() + kStoveSize.width() / 2.0, kStoveAt[player].y() + kStoveSize.height() - 6);
+    for (int y = int(foot.y()) - 24; y < std::min(H, int(foot.y()) + 24); ++y)
+        for (int x = std::max(0, int(foot.x()) - 120); x < std::min(W, int(foot.x()) + 120); ++x) {
+            const double r = std::hypot((x - foot.x()) / 104.0, (y - foot.y()) / 16.0);
+            dark[size_t(y) * W + x] = std::max(dark[size_t(y) * W + x], float(0.75 * clamp01(1.3 - r)));
+        }
+    blur(dark, W, H, kShadowBlur);
+    for (int y = 0; y < H; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < W; ++x) {
+            const double k = 1.0 - dark[size_t(y) * W + x];
+            row[x] = qRgb(int(qRed(row[x]) * k), int(qGreen(row[x]) * k), int(qBlue(row[x]) * k));
+        }
+    }
+}
+
 } // namespace
 
 // Player 1's room: lower bench down the left side, stone floor at the lower
@@ -178,6 +266,7 @@ QImage roomPicture(int player)
         for (int x = 0; x < W; ++x)
             row[player == 0 ? x : W - 1 - x] = roomPixel(x, y, seed).rgb();
     }
+    addContactShadows(img, player);
     return img;
 }
 

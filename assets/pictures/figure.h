@@ -37,6 +37,11 @@ struct ArmPose {
 };
 
 QImage bodyPicture();
+
+// The face's expression, one for each heat band.
+enum class Mood { Smile, Straight, Frown, Crooked };
+// The face (132 x 155), its skin tinted by the mood's colour.
+QImage facePicture(const QColor& tint, Mood mood);
 QImage armPicture(const ArmPose& pose);
 
 } // namespace art

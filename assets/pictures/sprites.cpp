@@ -11,19 +11,9 @@ namespace art {
 
 namespace {
 
-const QColor kSkin(214, 160, 118);
-const QColor kSkinShadow(160, 104, 72);
 const QColor kSuit(200, 28, 36);
 const QColor kCopper(196, 110, 52);
 const QColor kWood(176, 118, 62);
-
-QLinearGradient vertical(double y0, double y1, const QColor& a, const QColor& b)
-{
-    QLinearGradient g(0, y0, 0, y1);
-    g.setColorAt(0, a);
-    g.setColorAt(1, b);
-    return g;
-}
 
 QRadialGradient roundLight(QPointF centre, double radius, const QColor& lit, const QColor& dark)
 {
@@ -55,115 +45,6 @@ void limb(QPainter& p, QPointF a, QPointF b, double w, double w2, const QColor& 
     p.setPen(QPen(shade(c, 0.55), 1.2));
     p.setBrush(g);
     p.drawPath(path.simplified());
-}
-
-// ---- faces ----
-
-enum class Mood { Smile, Straight, Frown, Crooked };
-
-QImage face(const QColor& skin, Mood mood)
-{
-    QImage img = canvas(132, 155);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    // the egg: wider at the top
-    QPainterPath egg;
-    egg.moveTo(66, 4);
-    egg.cubicTo(112, 4, 128, 52, 124, 86);
-    egg.cubicTo(120, 126, 96, 151, 66, 151);
-    egg.cubicTo(36, 151, 12, 126, 8, 86);
-    egg.cubicTo(4, 52, 20, 4, 66, 4);
-    p.setPen(QPen(shade(skin, 0.5), 2));
-    p.setBrush(roundLight(QPointF(66, 70), 90, shade(skin, 1.18), shade(skin, 0.78)));
-    p.drawPath(egg);
-    // hair
-    QPainterPath hair;
-    hair.moveTo(14, 62);
-    hair.cubicTo(10, 14, 50, 2, 70, 4);
-    hair.cubicTo(106, 6, 126, 30, 120, 62);
-    hair.cubicTo(104, 40, 82, 30, 60, 34);
-    hair.cubicTo(40, 36, 24, 46, 14, 62);
-    p.setPen(Qt::NoPen);
-    p.setBrush(vertical(0, 60, QColor(120, 78, 40), QColor(78, 46, 22)));
-    p.drawPath(hair);
-    // ears
-    p.setBrush(shade(skin, 0.9));
-    p.setPen(QPen(shade(skin, 0.55), 1.5));
-    p.drawEllipse(QPointF(9, 86), 7, 14);
-    p.drawEllipse(QPointF(123, 86), 7, 14);
-
-    // eyes
-    const bool rolled = mood == Mood::Crooked;
-    for (int side = 0; side < 2; ++side) {
-        const double ex = side == 0 ? 44 : 88;
-        p.setPen(QPen(QColor(60, 40, 30), 1.5));
-        p.setBrush(QColor(250, 248, 240));
-        p.drawEllipse(QPointF(ex, 76), 12, 9);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(50, 80, 120));
-        const double dx = rolled ? 6 : 0, dy = rolled ? -4 : 1;
-        p.drawEllipse(QPointF(ex + dx, 76 + dy), 5, 5);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(ex + dx, 76 + dy), 2.4, 2.4);
-        // brows
-        p.setPen(QPen(QColor(70, 40, 20), 4, Qt::SolidLine, Qt::RoundCap));
-        const double inner = side == 0 ? 56 : 76, outer = side == 0 ? 32 : 100;
-        double yi = 60, yo = 60;
-        switch (mood) {
-        case Mood::Smile: yi = 61; yo = 59; break;
-        case Mood::Straight: yi = 52; yo = 54; break;        // raised
-        case Mood::Frown: yi = 66; yo = 56; break;           // drawn together
-        case Mood::Crooked: yi = side == 0 ? 66 : 54; yo = side == 0 ? 55 : 60; break;
-        }
-        p.drawLine(QPointF(outer, yo), QPointF(inner, yi));
-    }
-    // nose
-    p.setPen(QPen(shade(skin, 0.6), 2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath nose;
-    nose.moveTo(66, 82);
-    nose.cubicTo(62, 96, 58, 102, 64, 106);
-    nose.lineTo(72, 105);
-    p.drawPath(nose);
-    // cheeks
-    p.setPen(Qt::NoPen);
-    QColor blush = mood == Mood::Smile ? QColor(230, 110, 100, 70) : QColor(220, 40, 40, 90);
-    p.setBrush(blush);
-    p.drawEllipse(QPointF(34, 104), 12, 8);
-    p.drawEllipse(QPointF(98, 104), 12, 8);
-    // mouth
-    p.setPen(QPen(QColor(110, 30, 30), 4, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath mouth;
-    switch (mood) {
-    case Mood::Smile:
-        mouth.moveTo(46, 118);
-        mouth.cubicTo(56, 132, 76, 132, 86, 118);
-        break;
-    case Mood::Straight:
-        mouth.moveTo(50, 124);
-        mouth.lineTo(82, 124);
-        break;
-    case Mood::Frown:
-        mouth.moveTo(46, 130);
-        mouth.cubicTo(56, 118, 76, 118, 86, 130);
-        break;
-    case Mood::Crooked:
-        mouth.moveTo(44, 122);
-        mouth.cubicTo(54, 132, 62, 116, 72, 126);
-        mouth.cubicTo(78, 132, 84, 118, 90, 128);
-        break;
-    }
-    p.drawPath(mouth);
-    if (mood == Mood::Crooked || mood == Mood::Frown) {  // a drop of sweat
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 230, 255, 220));
-        QPainterPath drop;
-        drop.moveTo(112, 44);
-        drop.cubicTo(118, 56, 120, 62, 112, 64);
-        drop.cubicTo(104, 62, 106, 56, 112, 44);
-        p.drawPath(drop);
-    }
-    return img;
 }
 
 // ---- props ----
@@ -215,51 +96,15 @@ QImage stove()
     return img;
 }
 
-// The bucket, drawn as player 1 sees it: stave rising at the upper left.
-// Its inside is almost black, so the water surface, which lightens what lies
-// under it, shows its own teal there.
+// The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
+// upper left, behind the rim, and runs on down the front wall. Its inside is dark wood, so the water surface, which lightens
+// what lies under it, keeps its own teal there and the wet wall shows above it.
 constexpr QRectF kBucketRim(10, 84, 158, 78);
 constexpr QRectF kBucketInside(18, 90, 142, 66);
+constexpr double kTallStaveLeft = 11, kTallStaveRight = 44, kTallStaveTop = 4;
+constexpr double kStaveStep = 19.6;  // width of the other staves along the front
 
-void bucketBack(QPainter& p)
-{
-    // the tall stave with its hand hole
-    QLinearGradient sg(18, 0, 52, 0);
-    sg.setColorAt(0, shade(kWood, 0.7));
-    sg.setColorAt(0.35, shade(kWood, 1.2));
-    sg.setColorAt(1, shade(kWood, 0.62));
-    QPainterPath stave;
-    stave.addRoundedRect(QRectF(18, 4, 34, 120), 9, 9);
-    stave.addEllipse(QPointF(35, 26), 8, 10);
-    stave.setFillRule(Qt::OddEvenFill);
-    p.setPen(QPen(shade(kWood, 0.4), 1.2));
-    p.setBrush(sg);
-    p.drawPath(stave);
-    p.setPen(QPen(QColor(120, 70, 34, 120), 1));
-    for (double x : {27.0, 40.0, 46.0})
-        p.drawLine(QPointF(x, 40), QPointF(x + 1, 118));
-    // the rim: the back of its top edge
-    QRadialGradient rg(kBucketRim.center() + QPointF(-20, -20), 100);
-    rg.setColorAt(0, shade(kWood, 1.25));
-    rg.setColorAt(1, shade(kWood, 0.8));
-    p.setPen(QPen(shade(kWood, 0.4), 1.2));
-    p.setBrush(rg);
-    p.drawEllipse(kBucketRim);
-    // the inside: the far wall catches a little light, the depth is dark
-    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 18);
-    ig.setColorAt(0, QColor(96, 60, 30));
-    ig.setColorAt(1, QColor(14, 9, 5));
-    p.setPen(Qt::NoPen);
-    p.setBrush(ig);
-    p.drawEllipse(kBucketInside);
-    p.setPen(QPen(QColor(60, 36, 18, 160), 1));
-    for (int i = 1; i < 7; ++i) {  // staves of the far wall
-        const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
-        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 104));
-    }
-}
-
-void bucketFront(QPainter& p)
+QPainterPath bucketWall()
 {
     QPainterPath wall;
     wall.moveTo(12, 124);
@@ -267,30 +112,97 @@ void bucketFront(QPainter& p)
     wall.lineTo(156, 190);
     wall.cubicTo(150, 204, 28, 204, 22, 190);
     wall.closeSubpath();
-    QLinearGradient g(12, 0, 166, 0);
+    return wall;
+}
+
+QLinearGradient woodAcross(double left, double right, double lit)
+{
+    QLinearGradient g(left, 0, right, 0);
     g.setColorAt(0, shade(kWood, 0.7));
-    g.setColorAt(0.4, shade(kWood, 1.15));
+    g.setColorAt(lit, shade(kWood, 1.18));
     g.setColorAt(1, shade(kWood, 0.6));
-    p.setPen(QPen(shade(kWood, 0.4), 1.5));
+    return g;
+}
+
+void tallStave(QPainter& p)
+{
+    QPainterPath stave;
+    stave.addRoundedRect(QRectF(kTallStaveLeft, kTallStaveTop, kTallStaveRight - kTallStaveLeft, 140), 8, 8);
+    QPainterPath hole;
+    hole.addEllipse(QPointF((kTallStaveLeft + kTallStaveRight) / 2, 24), 7, 9);
+    QLinearGradient g(kTallStaveLeft, 0, kTallStaveRight, 0);
+    g.setColorAt(0, shade(kWood, 0.72));
+    g.setColorAt(0.4, shade(kWood, 1.12));
+    g.setColorAt(1, shade(kWood, 0.82));
+    p.setPen(Qt::NoPen);
     p.setBrush(g);
-    p.drawPath(wall);
-    p.setPen(QPen(shade(kWood, 0.5), 1));
-    for (int i = 1; i < 8; ++i) {
-        const double x = 14 + i * 19;
-        p.drawLine(QPointF(x, 150 + std::abs(x - 89) * 0.1), QPointF(x + (x - 89) * -0.07, 196));
+    p.drawPath(stave.subtracted(hole));
+    p.setBrush(QColor(0, 0, 0, 0));
+    p.setPen(QPen(shade(kWood, 0.5), 1.5));  // the hole's lower lip in shadow
+    p.drawArc(QRectF(kTallStaveLeft + 11, 15, 14, 18), 200 * 16, 140 * 16);
+    p.setPen(QPen(QColor(110, 66, 32, 110), 1));
+    for (double x : {19.0, 29.0, 37.0})  // grain
+        p.drawLine(QPointF(x, 38), QPointF(x + 0.8, 140));
+}
+
+void bucketBack(QPainter& p)
+{
+    tallStave(p);
+    // the rim: the back of its top edge
+    QRadialGradient rg(kBucketRim.center() + QPointF(-20, -20), 100);
+    rg.setColorAt(0, shade(kWood, 1.25));
+    rg.setColorAt(1, shade(kWood, 0.85));
+    p.setPen(Qt::NoPen);
+    p.setBrush(rg);
+    p.drawEllipse(kBucketRim);
+    // the inside: the far wall lit, darker wet wood lower down
+    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 34);
+    ig.setColorAt(0, QColor(150, 98, 56));
+    ig.setColorAt(0.35, QColor(96, 60, 32));
+    ig.setColorAt(1, QColor(40, 24, 12));
+    p.setBrush(ig);
+    p.drawEllipse(kBucketInside);
+    p.setPen(QPen(QColor(70, 42, 20, 140), 1));
+    for (int i = 1; i < 7; ++i) {  // staves of the far wall
+        const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
+        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 112));
     }
-    // two hoops
-    p.setPen(QPen(QColor(60, 58, 56), 5));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath hoop1, hoop2;
-    hoop1.moveTo(14, 150);
-    hoop1.cubicTo(20, 180, 158, 180, 164, 150);
-    hoop2.moveTo(19, 180);
-    hoop2.cubicTo(26, 200, 152, 200, 159, 180);
-    p.drawPath(hoop1);
-    p.drawPath(hoop2);
+}
+
+void bucketFront(QPainter& p)
+{
+    const QPainterPath wall = bucketWall();
+    p.setPen(Qt::NoPen);
+    p.setBrush(woodAcross(12, 166, 0.4));
+    p.drawPath(wall);
+    p.save();
+    p.setClipPath(wall);
+    // the tall stave runs on down the wall
+    QLinearGradient sg(kTallStaveLeft, 0, kTallStaveRight, 0);
+    sg.setColorAt(0, shade(kWood, 0.66));
+    sg.setColorAt(0.4, shade(kWood, 1.02));
+    sg.setColorAt(1, shade(kWood, 0.76));
+    p.setBrush(sg);
+    p.drawRect(QRectF(kTallStaveLeft, 120, kTallStaveRight - kTallStaveLeft, 90));
+    p.setPen(QPen(shade(kWood, 0.5), 1));
+    for (double x = kTallStaveRight; x < 160; x += kStaveStep)
+        p.drawLine(QPointF(x, 140), QPointF(x + (x - 89) * 0.07, 204));
+    // two iron hoops, bent to the wall and cut by its sides
+    const auto hoop = [&](double sideY, double sag, double width) {
+        QPainterPath band;
+        band.moveTo(0, sideY);
+        band.cubicTo(40, sideY + sag, 138, sideY + sag, 178, sideY);
+        p.setPen(QPen(QColor(52, 50, 50), width, Qt::SolidLine, Qt::FlatCap));
+        p.drawPath(band);
+        p.setPen(QPen(QColor(150, 146, 140, 200), 1.4));
+        p.drawPath(band.translated(0, -width / 2 + 1));
+    };
+    hoop(144, 34, 6);
+    hoop(176, 20, 6);
+    p.restore();
     // the rim's front edge
     p.setPen(QPen(shade(kWood, 1.3), 2.5));
+    p.setBrush(Qt::NoBrush);
     QPainterPath rim;
     rim.moveTo(14, 124);
     rim.cubicTo(16, 166, 162, 166, 164, 124);
@@ -356,26 +268,56 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam: overlapping soft puffs, white in the middle. Drawn over
-// black, it lightens the stones and the wall it rises in front of.
+// A cloud of steam: billowing puffs in near white only, their soft edges
+// made by ordered dithering instead of grey, so that lightening the stones
+// and the wood under it (bitwise OR) never tints them.
+constexpr int kBayer4[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+
+struct Puff {
+    double x, y, r;
+};
+
+std::vector<Puff> steamPuffs(double scale, int seed)
+{
+    Rng rng{uint64_t(seed)};
+    std::vector<Puff> puffs;
+    const int count = int(14 * scale) + 3;
+    const double halfWidth = 50 * scale;
+    for (int i = 0; i < count; ++i) {
+        const double t = count == 1 ? 0.5 : i / double(count - 1);
+        const double x = 61 + (t * 2 - 1) * halfWidth + rng.range(-4, 4);
+        const double r = (7 + 8 * scale) * (0.75 + 0.5 * rng.uniform()) * (1 - 0.35 * std::abs(t * 2 - 1));
+        const double y = 31 - r * rng.range(0.45, 1.05);  // resting on the stones, billowing up
+        puffs.push_back({x, y, r});
+    }
+    return puffs;
+}
+
 QImage steam(double scale, int seed)
 {
-    QImage img = canvas(122, 34);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    Rng rng{uint64_t(seed)};
-    const int puffs = int(22 * scale) + 4;
-    for (int i = 0; i < puffs; ++i) {
-        const double cx = 61 + rng.range(-46, 46) * scale;
-        const double cy = 19 + rng.range(-6, 6) * scale;
-        const double r = rng.range(9, 15) * (0.55 + scale * 0.45);
-        QRadialGradient g(QPointF(cx - r * 0.2, cy - r * 0.3), r);
-        g.setColorAt(0, QColor(255, 255, 255, int(120 + 110 * scale)));
-        g.setColorAt(0.6, QColor(236, 238, 244, int(70 + 90 * scale)));
-        g.setColorAt(1, QColor(220, 224, 232, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(cx, cy), r, r);
+    QImage img(122, 34, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    const std::vector<Puff> puffs = steamPuffs(scale, seed);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            double density = 0, lit = 0;
+            for (const Puff& f : puffs) {
+                const double d = std::hypot(x + 0.5 - f.x, (y + 0.5 - f.y) * 1.15) / f.r;
+                const double k = std::clamp((1.3 - d) / 0.6, 0.0, 1.0);
+                if (k > density) {
+                    density = k;
+                    // the upper left of each puff catches the light, its underside is grey-blue
+                    lit = std::clamp(0.55 - ((y + 0.5 - f.y) * 0.8 + (x + 0.5 - f.x) * 0.3) / f.r, 0.0, 1.0);
+                }
+            }
+            density *= 0.55 + 0.45 * scale + 0.5 * (fbm(x / 7.0, y / 5.0, uint32_t(seed), 3) - 0.5);
+            density *= std::clamp((34 - y) / 9.0, 0.0, 1.0);  // thins where it meets the stones
+            if (density * 1.6 <= (kBayer4[y % 4][x % 4] + 0.5) / 16.0)
+                continue;
+            const int g = int(226 + 29 * lit);
+            row[x] = qRgb(g, std::min(255, g + 3), std::min(255, g + 8));
+        }
     }
     return img;
 }
@@ -571,13 +513,14 @@ std::vector<Bitmap> spritePictures()
 {
     std::vector<Bitmap> out;
     // Faces: the same mask for all four, so one face covers another.
-    const QImage faces[] = {face(QColor(196, 140, 98), Mood::Smile),
-                            face(QColor(204, 138, 100), Mood::Straight),
-                            face(QColor(222, 112, 90), Mood::Frown),
-                            face(QColor(206, 58, 52), Mood::Crooked)};
-    const Pair first = opaquePair(faces[0]);
+    // Skin tints by heat: the body's own warm brown, flushed, reddish, deep red.
+    const QImage faces[] = {facePicture(QColor(250, 238, 226), Mood::Smile),
+                            facePicture(QColor(255, 226, 214), Mood::Straight),
+                            facePicture(QColor(255, 172, 150), Mood::Frown),
+                            facePicture(QColor(236, 112, 96), Mood::Crooked)};
+    const Pair first = opaquePair(faces[0], kRoomMatte);
     for (int i = 0; i < 4; ++i) {
-        Pair pair = opaquePair(faces[i]);
+        Pair pair = opaquePair(faces[i], kRoomMatte);
         pair.mask = first.mask;
         for (int y = 0; y < pair.sprite.height(); ++y)  // sprite black exactly where the mask is white
             for (int x = 0; x < pair.sprite.width(); ++x)

@@ -40,6 +40,12 @@ struct Renderer {
         p.end();
         pair.save(dir.filePath(name + ".png"));
     }
+    // A piece of player 2's view, enlarged, to judge details.
+    void closeup(const QRect& area, int scale, const QString& name)
+    {
+        const QImage piece = piirto.view(1).image().copy(area);
+        piece.scaled(piece.size() * scale).save(dir.filePath(name + ".png"));
+    }
     void fresh()
     {
         s = Muuttujat{};
@@ -134,6 +140,8 @@ int main(int argc, char** argv)
     r.fresh();
     r.scene.RedrawScenes();
     r.both("rooms_start");
+    r.closeup(QRect(260, 380, 240, 240), 2, "closeup_bucket");
+    r.closeup(QRect(0, 480, 200, 288), 2, "closeup_stove");
 
     // each throw phase, the ladle where the phase puts it
     for (int phase = 1; phase <= 3; ++phase) {
@@ -154,6 +162,7 @@ int main(int argc, char** argv)
         r.s.Head(0).Id = r.s.Head(1).Id = id;
         r.scene.RedrawScenes();
         r.both(QString("face_%1").arg(id));
+        r.closeup(QRect(330, 90, 150, 220), 2, QString("closeup_face_%1").arg(id));
     }
 
     // steam frames over the stove
@@ -165,6 +174,7 @@ int main(int argc, char** argv)
         }
         r.scene.RedrawScenes();
         r.both(QString("steam_%1").arg(id));
+        r.closeup(QRect(0, 470, 150, 80), 4, QString("closeup_steam_%1").arg(id));
     }
 
     // the yard: setting out, on the hill, at the shore, on the way back

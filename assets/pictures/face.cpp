@@ -1,0 +1,335 @@
+// The bather's face in four moods: the same woman, hair tied up in a bun for
+// the heat, shaded like the body. Every mood has the same outline.
+#include "figure.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace art {
+
+namespace {
+
+constexpr int kFaceW = 132, kFaceH = 155;
+constexpr double kCx = 66;
+constexpr double kTop = 24, kMid = 86, kChin = 151;  // the egg, top to chin
+constexpr double kCheekHalf = 54, kJawHalf = 47;     // half widths above and at the chin
+constexpr double kEyeY = 88, kEyeDx = 23;
+constexpr QPointF kBun(66, 17);
+constexpr double kBunR = 16;
+
+const QColor kHairDeep(58, 32, 18);
+const QColor kHairMid(112, 66, 34);
+const QColor kHairLit(176, 120, 70);
+const QColor kLip(190, 78, 86);
+const QColor kIris(92, 120, 70);
+
+// Where a point lies on the egg: u, v in -1..1 when inside.
+void eggCoords(double x, double y, double& u, double& v)
+{
+    const double below = std::clamp((y - kMid) / (kChin - kMid), 0.0, 1.0);
+    const double half = kCheekHalf + (kJawHalf - kCheekHalf) * below * below;
+    u = (x - kCx) / half;
+    v = y < kMid ? (y - kMid) / (kMid - kTop) : (y - kMid) / (kChin - kMid);
+}
+
+// The egg shaded as a rounded surface, in the body's skin multiplied by the
+// mood's tint (white keeps the body's own skin).
+void paintEgg(QImage& img, const QColor& tint)
+{
+    const double lx = 0.0, ly = -0.55, lz = 0.83;
+    const double hl = std::hypot(lx, ly, lz + 1);
+    for (int y = 0; y < kFaceH; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < kFaceW; ++x) {
+            double u, v;
+            eggCoords(x + 0.5, y + 0.5, u, v);
+            const double r = std::hypot(u, v);
+            const double cover = std::clamp((1 - r) * 48 + 0.5, 0.0, 1.0);
+            if (cover <= 0)
+                continue;
+            const double rr = std::min(r, 0.999);
+            const double nx = u * 0.92, ny = v * 0.92;
+            const double nz = std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
+            const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
+            const double spec = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30);
+            QColor c = skinAt(diffuse, spec, rr);
+            c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
+            row[x] = qPremultiply(qRgba(c.red(), c.green(), c.blue(), int(255 * cover)));
+        }
+    }
+}
+
+QRadialGradient softSpot(QPointF centre, double radius, const QColor& c)
+{
+    QRadialGradient g(centre, radius);
+    g.setColorAt(0, c);
+    QColor clear = c;
+    clear.setAlpha(0);
+    g.setColorAt(1, clear);
+    return g;
+}
+
+void paintEars(QPainter& p, const QColor& tint)
+{
+    const QColor base(224, 160, 120);
+    const QColor skin = QColor::fromRgbF(base.redF() * tint.redF(), base.greenF() * tint.greenF(),
+                                         base.blueF() * tint.blueF());
+    for (double side : {-1.0, 1.0}) {
+        const QPointF c(kCx + side * 53, 96);
+        QRadialGradient g(c + QPointF(-side * 2, -3), 12);
+        g.setColorAt(0, shade(skin, 1.05));
+        g.setColorAt(1, shade(skin, 0.72));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawEllipse(c, 7, 12);
+        p.setBrush(softSpot(c + QPointF(-side * 1, 1), 6, QColor(120, 60, 44, 120)));
+        p.drawEllipse(c + QPointF(-side * 1, 1), 4, 7);
+        p.setBrush(QColor(236, 220, 170));  // a small gold stud
+        p.drawEllipse(c + QPointF(side * 1, 9), 1.6, 1.6);
+    }
+}
+
+// Hair swept up from the hairline to the bun, with sheen on the crown.
+void paintHair(QPainter& p)
+{
+    QPainterPath cap;
+    cap.moveTo(9, 92);
+    cap.cubicTo(4, 46, 30, 18, 66, 18);
+    cap.cubicTo(102, 18, 128, 46, 123, 92);
+    cap.cubicTo(118, 70, 112, 58, 94, 52);  // hairline, parted a little off centre
+    cap.cubicTo(84, 48, 74, 46, 62, 48);
+    cap.cubicTo(42, 50, 22, 58, 9, 92);
+    QRadialGradient g(QPointF(56, 34), 70, QPointF(50, 28));
+    g.setColorAt(0, kHairMid);
+    g.setColorAt(1, kHairDeep);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(cap);
+    // strands towards the bun, lighter on the crown
+    p.save();
+    p.setClipPath(cap);
+    for (int i = 0; i <= 16; ++i) {
+        const double t = i / 16.0;
+        const double startX = 10 + t * 112;
+        const double startY = 92 - 44 * std::sin(t * M_PI);
+        QPainterPath s;
+        s.moveTo(startX, startY);
+        s.cubicTo(startX + (kCx - startX) * 0.3, startY - 22, kBun.x() + (t - 0.5) * 26, 34,
+                  kBun.x() + (t - 0.5) * 14, kBun.y() + 12);
+        QColor c = i % 3 == 0 ? kHairLit : mix(kHairMid, kHairLit, 0.4);
+        c.setAlpha(i % 3 == 0 ? 110 : 60);
+        p.setPen(QPen(c, i % 3 == 0 ? 1.6 : 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(s);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(softSpot(QPointF(48, 34), 22, QColor(210, 160, 110, 90)));  // sheen on the crown
+    p.drawEllipse(QPointF(48, 34), 26, 12);
+    p.restore();
+    // the bun
+    QRadialGradient bg(kBun + QPointF(-5, -6), kBunR * 1.3);
+    bg.setColorAt(0, kHairLit);
+    bg.setColorAt(0.45, kHairMid);
+    bg.setColorAt(1, kHairDeep);
+    p.setBrush(bg);
+    p.drawEllipse(kBun, kBunR + 2, kBunR);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 4; ++i) {  // coils of the bun
+        QColor c = kHairLit;
+        c.setAlpha(80);
+        p.setPen(QPen(c, 1.1));
+        p.drawArc(QRectF(kBun.x() - 14 + i * 3, kBun.y() - 12 + i * 2, 26 - i * 6, 22 - i * 5),
+                  20 * 16, 200 * 16);
+    }
+    // a loose wisp at each temple
+    p.setPen(QPen(kHairMid, 1.3, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath wisp;
+    wisp.moveTo(18, 70);
+    wisp.cubicTo(14, 84, 20, 94, 14, 106);
+    wisp.moveTo(114, 70);
+    wisp.cubicTo(118, 84, 112, 94, 118, 106);
+    p.drawPath(wisp);
+}
+
+struct Brow {
+    double innerY, outerY, arch;
+};
+
+Brow browFor(Mood mood, int side)
+{
+    switch (mood) {
+    case Mood::Smile: return {75, 75, 4};
+    case Mood::Straight: return {67, 69, 5};  // raised
+    case Mood::Frown: return {80, 71, 1};     // drawn together
+    case Mood::Crooked: return side == 0 ? Brow{81, 71, 1} : Brow{68, 73, 5};
+    }
+    return {75, 75, 4};
+}
+
+void paintEye(QPainter& p, double ex, int side, Mood mood)
+{
+    const double out = side == 0 ? -1 : 1;  // towards the ear
+    // lid shadow
+    p.setPen(Qt::NoPen);
+    p.setBrush(softSpot(QPointF(ex, kEyeY - 4), 14, QColor(120, 60, 60, 70)));
+    p.drawEllipse(QPointF(ex, kEyeY - 4), 15, 9);
+    // the almond
+    QPainterPath eye;
+    eye.moveTo(ex - 11 * out, kEyeY + 1);
+    eye.cubicTo(ex - 5 * out, kEyeY - 7, ex + 6 * out, kEyeY - 7, ex + 12 * out, kEyeY - 1);
+    eye.cubicTo(ex + 6 * out, kEyeY + 6, ex - 5 * out, kEyeY + 6, ex - 11 * out, kEyeY + 1);
+    p.setBrush(QColor(246, 240, 234));
+    p.drawPath(eye);
+    p.save();
+    p.setClipPath(eye);
+    const bool rolled = mood == Mood::Crooked;
+    const QPointF iris(ex + (rolled ? 6 * out - 2 : 0), kEyeY + (rolled ? -4 : 0));
+    QRadialGradient ig(iris, 5.5);
+    ig.setColorAt(0, shade(kIris, 1.3));
+    ig.setColorAt(1, shade(kIris, 0.6));
+    p.setBrush(ig);
+    p.drawEllipse(iris, 5.5, 5.5);
+    p.setBrush(QColor(20, 16, 14));
+    p.drawEllipse(iris, 2.5, 2.5);
+    p.setBrush(QColor(255, 255, 255, 220));
+    p.drawEllipse(iris + QPointF(-1.6, -1.8), 1.2, 1.2);
+    p.setBrush(QColor(90, 50, 40, 60));  // the upper lid's shadow on the eyeball
+    p.drawRect(QRectF(ex - 14, kEyeY - 8, 28, 4));
+    p.restore();
+    // upper lid line and lashes
+    QPainterPath lid;
+    lid.moveTo(ex - 11 * out, kEyeY + 1);
+    lid.cubicTo(ex - 5 * out, kEyeY - 7, ex + 6 * out, kEyeY - 7, ex + 12 * out, kEyeY - 1);
+    p.setPen(QPen(QColor(44, 24, 18), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(lid);
+    p.setPen(QPen(QColor(44, 24, 18), 1.2, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 4; ++i) {
+        const double t = 0.45 + i * 0.18;
+        const QPointF at = lid.pointAtPercent(t);
+        p.drawLine(at, at + QPointF(out * (1.5 + i * 0.8), -2.6 - i * 0.3));
+    }
+    // the brow: a soft arch, thinner at the outer end
+    const Brow b = browFor(mood, side);
+    QPainterPath brow;
+    const QPointF inner(ex - 9 * out, b.innerY), outer(ex + 14 * out, b.outerY);
+    brow.moveTo(inner);
+    brow.quadTo(QPointF(ex + 3 * out, std::min(b.innerY, b.outerY) - b.arch), outer);
+    p.setPen(QPen(QColor(70, 40, 22, 220), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(brow);
+}
+
+void paintNose(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(softSpot(QPointF(61, 104), 9, QColor(120, 60, 40, 32)));  // shaded side
+    p.drawEllipse(QPointF(61, 102), 4, 11);
+    p.setBrush(softSpot(QPointF(67, 108), 5, QColor(255, 230, 210, 110)));  // lit tip
+    p.drawEllipse(QPointF(67, 108), 5, 4);
+    p.setBrush(QColor(110, 50, 40, 150));
+    p.drawEllipse(QPointF(61, 113), 2.4, 1.3);
+    p.drawEllipse(QPointF(71, 113), 2.4, 1.3);
+}
+
+// Lips: a soft rose upper and a fuller lower lip along the mood's line.
+void paintMouth(QPainter& p, Mood mood)
+{
+    QPainterPath line;  // the parting of the lips
+    switch (mood) {
+    case Mood::Smile:
+        line.moveTo(50, 124);
+        line.cubicTo(58, 133, 74, 133, 82, 124);
+        break;
+    case Mood::Straight:
+        line.moveTo(53, 128);
+        line.cubicTo(60, 129, 72, 129, 79, 128);
+        break;
+    case Mood::Frown:
+        line.moveTo(52, 133);
+        line.cubicTo(58, 125, 74, 125, 80, 133);
+        break;
+    case Mood::Crooked:
+        line.moveTo(50, 125);
+        line.cubicTo(58, 134, 64, 122, 70, 130);
+        line.cubicTo(74, 134, 78, 124, 83, 131);
+        break;
+    }
+    QPainterPathStroker lips;
+    lips.setWidth(7);
+    lips.setCapStyle(Qt::RoundCap);
+    const QPainterPath shape = lips.createStroke(line);
+    const QRectF box = shape.boundingRect();
+    QLinearGradient g(0, box.top(), 0, box.bottom());
+    g.setColorAt(0, shade(kLip, 0.85));
+    g.setColorAt(0.6, kLip);
+    g.setColorAt(1, shade(kLip, 1.15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(shape);
+    p.setPen(QPen(QColor(90, 24, 30), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(line);
+    p.setPen(Qt::NoPen);
+    p.setBrush(softSpot(box.center() + QPointF(2, 4), 4, QColor(255, 220, 220, 120)));  // gloss
+    p.drawEllipse(box.center() + QPointF(2, 4), 4, 2);
+}
+
+void paintCheeks(QPainter& p, Mood mood)
+{
+    const QColor blush = mood == Mood::Smile ? QColor(230, 110, 100, 70)
+                         : mood == Mood::Straight ? QColor(230, 100, 90, 60)
+                                                  : QColor(200, 30, 30, 110);
+    p.setPen(Qt::NoPen);
+    for (double x : {36.0, 96.0}) {
+        p.setBrush(softSpot(QPointF(x, 110), 15, blush));
+        p.drawEllipse(QPointF(x, 110), 15, 11);
+    }
+}
+
+void paintSweat(QPainter& p)
+{
+    for (const QPointF at : {QPointF(104, 66), QPointF(28, 120)}) {
+        QPainterPath drop;
+        drop.moveTo(at);
+        drop.cubicTo(at + QPointF(5, 9), at + QPointF(6, 14), at + QPointF(0, 16));
+        drop.cubicTo(at + QPointF(-6, 14), at + QPointF(-5, 9), at);
+        QLinearGradient g(at.x() - 4, 0, at.x() + 4, 0);
+        g.setColorAt(0, QColor(255, 255, 255, 220));
+        g.setColorAt(1, QColor(150, 190, 220, 180));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(drop);
+    }
+}
+
+} // namespace
+
+QImage facePicture(const QColor& tint, Mood mood)
+{
+    QImage img = canvas(kFaceW, kFaceH);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintEars(p, tint);
+    }
+    QImage egg = canvas(kFaceW, kFaceH);
+    paintEgg(egg, tint);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawImage(0, 0, egg);
+    // soft shadow under the chin line and at the hairline
+    p.setPen(Qt::NoPen);
+    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 80)));
+    p.drawEllipse(QPointF(kCx, 150), 30, 8);
+    paintCheeks(p, mood);
+    paintEye(p, kCx - kEyeDx, 0, mood);
+    paintEye(p, kCx + kEyeDx, 1, mood);
+    paintNose(p);
+    paintMouth(p, mood);
+    if (mood == Mood::Frown || mood == Mood::Crooked)
+        paintSweat(p);
+    paintHair(p);
+    return img;
+}
+
+} // namespace art
