@@ -73,8 +73,8 @@ public:
         pool.InitDirectSound(0);
         pool.SetSoundFolder(dir.string());
         pool.LoadSoundPool(10, "tone.wav");
-        const auto spec = service_->spec();
-        EXPECT_TRUE(spec.frequency == kRate && spec.format == AUDIO_S16SYS && spec.channels == 2);
+        const auto device = service_->deviceFormat();
+        EXPECT_TRUE(device.frequency == kRate && device.format == AUDIO_S16SYS && device.channels == 2);
     }
     ~Recording() { fs::remove_all(dir); }
 

@@ -185,9 +185,9 @@ std::unique_ptr<SoundBuffer> SdlSoundService::CreateBufferFromFile(const std::st
     return std::make_unique<SdlBuffer>(chunk, channels_);
 }
 
-SdlSoundService::Spec SdlSoundService::spec() const
+SdlSoundService::DeviceFormat SdlSoundService::deviceFormat() const
 {
-    Spec s;
+    DeviceFormat s;
     Mix_QuerySpec(&s.frequency, &s.format, &s.channels);
     return s;
 }

@@ -38,12 +38,12 @@ public:
     std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override;
 
     // The device's real rate, sample format and channel count, once open.
-    struct Spec {
+    struct DeviceFormat {
         int frequency = 0;
         uint16_t format = 0;
         int channels = 0;
     };
-    Spec spec() const;
+    DeviceFormat deviceFormat() const;
 
     struct Channels;  // which mixer channels belong to a live buffer
 

@@ -68,14 +68,14 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
 
 namespace {
 
-struct LabelSpec {
+struct LabelLine {
     int index;
     const char* caption;
     QColor colour;
     QPoint at;
 };
 
-const LabelSpec kLabels[] = {
+const LabelLine kLabels[] = {
     {0, "Pelaaja 1:n ohjaimet", QColor(255, 0, 0), {27, 27}},
     {2, "'A' = Ulos vilvoittelemaan ja hakemaan vettä", QColor(192, 192, 0), {9, 72}},
     {3, "'S' = Lisää löylyä!", QColor(192, 192, 0), {9, 99}},
@@ -103,13 +103,13 @@ fOptions::fOptions()
     setWindowTitle("Options");
     setFixedSize(716, 608);
 
-    for (const LabelSpec& spec : kLabels) {
-        auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
+    for (const LabelLine& line : kLabels) {
+        auto* label = new QLabel(QString::fromUtf8(line.caption), this);
         label->setFont(comicFontPoints(14.25));
-        colourText(label, spec.colour);
-        label->move(spec.at);
+        colourText(label, line.colour);
+        label->move(line.at);
         label->adjustSize();
-        Label1[spec.index] = label;
+        Label1[line.index] = label;
     }
     Label2 = new QLabel(QString::fromUtf8("Äänen voimakkuus"), this);
     Label2->setFont(comicFontPoints(12));
