@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace art {
 
@@ -24,50 +25,95 @@ constexpr int kBoardWidth = 52;
 double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 
 // Pine: pale wood with darker late-wood streaks that wander along the board.
-QColor pine(double along, double across, uint32_t seed, double tone)
+// `freq` sets how close the streaks lie, `hue` runs from yellow (0) to red (1).
+QColor pine(double along, double across, uint32_t seed, double tone, double freq = 0.62, double hue = 0.3)
 {
     const double warp = 5.0 * fbm(across / 30.0, along / 140.0, seed, 3);
-    const double rings = std::sin((across + warp * 3.2) * 0.62 + fbm(across / 9.0, along / 70.0, seed + 3, 2) * 7);
+    const double rings = std::sin((across + warp * 3.2) * freq + fbm(across / 9.0, along / 70.0, seed + 3, 2) * 7);
     const double streak = std::pow(0.5 + 0.5 * rings, 3.0);
     const double fleck = fbm(across / 2.0, along / 25.0, seed + 9, 2);
-    QColor c = mix(QColor(226, 176, 116), QColor(170, 106, 52), streak * 0.7 + (fleck - 0.5) * 0.25);
-    return shade(c, tone);
+    const QColor light = mix(QColor(232, 184, 122), QColor(222, 158, 104), hue);
+    const QColor dark = mix(QColor(178, 116, 56), QColor(150, 84, 44), hue);
+    return shade(mix(light, dark, streak * 0.7 + (fleck - 0.5) * 0.25), tone);
 }
 
-// A knot: dark core, rings pushed round it. Returns 1 where there is none.
-double knot(double dx, double dy, double size, QColor& c)
+// A knot of the wall: where it sits on its board and how big it is.
+struct Knot {
+    double x, y, size, stretch;
+};
+
+// One wall board: its place and width, and what makes it unlike its neighbours.
+struct Board {
+    double left, width;
+    double tone, hue, freq;
+    uint32_t seed;
+    std::vector<Knot> knots;
+};
+
+// The wall's boards, of uneven width, each with its own tone, grain and knots.
+const std::vector<Board>& wallBoards()
 {
-    const double d = std::hypot(dx * 1.6, dy) / size;
-    if (d > 3.0)
-        return 1;
-    if (d < 1.0) {
-        c = mix(QColor(92, 46, 18), QColor(130, 72, 32), d * d);
-        return 0;
-    }
-    c = shade(c, 1 - 0.1 * (0.5 + 0.5 * std::sin(d * 4.0)) * (3.0 - d) / 2.0);
-    return d;
+    static const std::vector<Board> boards = [] {
+        std::vector<Board> out;
+        Rng rng(1907);
+        for (double left = -7; left < W; ) {
+            Board b{left, rng.range(40, 62), rng.range(0.8, 1.06), rng.uniform(), rng.range(0.42, 0.85),
+                    uint32_t(rng.next()), {}};
+            const double roll = rng.uniform();
+            const int knots = roll < 0.35 ? 0 : roll < 0.75 ? 1 : roll < 0.95 ? 2 : 3;
+            for (int k = 0; k < knots; ++k) {
+                const double u = rng.uniform();
+                b.knots.push_back({b.width * rng.range(0.2, 0.8), rng.range(-30, 640), 2.5 + 6.5 * u * u,
+                                   rng.range(1.2, 2.1)});
+            }
+            out.push_back(b);
+            left += b.width;
+        }
+        return out;
+    }();
+    return boards;
 }
 
-// The vertical wall boards: grain, a knot here and there, dark seams.
+// A knot: dark core with a darker rim, rings pushed round it. The core
+// colour replaces `c`; the rings darken it.
+void knot(double dx, double dy, const Knot& k, QColor& c)
+{
+    const double d = std::hypot(dx * k.stretch, dy) / k.size;
+    if (d > 3.0)
+        return;
+    if (d < 1.0) {
+        const double swirl = 0.5 + 0.5 * std::sin(d * 9.0 + std::atan2(dy, dx) * 2);
+        c = mix(QColor(84, 40, 16), QColor(136, 76, 34), d * d * (0.7 + 0.3 * swirl));
+        if (d > 0.82)
+            c = shade(c, 0.7);
+        return;
+    }
+    c = shade(c, 1 - 0.14 * (0.5 + 0.5 * std::sin(d * 4.0)) * (3.0 - d) / 2.0);
+}
+
+// The vertical wall boards: grain bent round the knots, dark seams.
 QColor wallBoard(int x, int y, uint32_t seed)
 {
-    const int board = x / kBoardWidth;
-    const double bx = x % kBoardWidth;
-    const uint32_t bs = seed + uint32_t(board) * 7919u;
-    const double tone = 0.86 + 0.2 * noise(board * 3.1, 0.5, seed);
-    QColor c = pine(y, bx + board * 37, bs, tone);
-    for (int k = 0; k < 2; ++k) {  // a knot on some boards
-        if (noise(board, 9.1 + k, seed + 29) < 0.55)
-            continue;
-        const double kx = kBoardWidth * (0.25 + 0.5 * noise(board, 7.7 + k, seed + 11));
-        const double ky = noise(board, 3.3 + k * 5, seed + 17) * 1100.0 - 150;
-        knot(bx - kx, y - ky, 4 + 4 * noise(board, k, seed + 23), c);
+    const auto& boards = wallBoards();
+    const auto it = std::upper_bound(boards.begin(), boards.end(), double(x),
+                                     [](double v, const Board& b) { return v < b.left; });
+    const Board& b = *(it - 1);
+    const double bx = x - b.left;
+    double across = bx + b.left * 0.7;
+    for (const Knot& k : b.knots) {  // the grain flows round a knot
+        const double dx = bx - k.x, dy = y - k.y;
+        const double s = k.size * 3.0;
+        across -= (dx >= 0 ? 1 : -1) * k.size * 1.6 * std::exp(-(dx * dx) / (s * s) - (dy * dy) / (4 * s * s));
     }
+    QColor c = pine(y, across, seed + b.seed % 9973, b.tone + 0.05 * (noise(b.left, y / 160.0, seed) - 0.5),
+                    b.freq, b.hue);
+    for (const Knot& k : b.knots)
+        knot(bx - k.x, y - k.y, k, c);
     if (bx < 2)
-        c = shade(c, 0.38 + 0.2 * bx);  // the groove
+        c = shade(c, 0.36 + 0.2 * bx + 0.08 * noise(b.left, y / 9.0, seed + 5));  // the groove
     else if (bx < 4)
         c = shade(c, 1.12);  // its lit tongue
-    else if (bx > kBoardWidth - 3)
+    else if (bx > b.width - 3)
         c = shade(c, 0.8);
     return c;
 }
@@ -175,12 +221,15 @@ QColor roomPixel(int x, int y, uint32_t seed)
     // warm light from above the middle, falling off to the corners
     const double lx = (x - 290) / 360.0, ly = (y - 250) / 520.0;
     const double light = std::clamp(1.12 - 0.7 * (lx * lx + ly * ly), 0.45, 1.12);
-    // the stove's glow on the floor and the wall near it
-    const double gx = (x - 480) / 130.0, gy = (y - 640) / 110.0;
-    const double glow = 0.22 * std::exp(-(gx * gx + gy * gy));
-    const double k = shadow * light;
-    return QColor::fromRgbF(clamp01(c.redF() * k * 1.03 + glow * 0.9), clamp01(c.greenF() * k + glow * 0.35),
-                            clamp01(c.blueF() * k * 0.9 + glow * 0.1));
+    // a soft vignette, kept off the top where the readouts are written
+    const double vx = (x - 256) / 300.0, vy = (y - 360) / (y > 360 ? 420.0 : 900.0);
+    const double vignette = 1 - 0.3 * std::pow(clamp01((std::hypot(vx, vy) - 0.55) / 0.7), 1.5);
+    // the stove's red glow on the floor and the wall near it
+    const double gx = (x - 470) / 200.0, gy = (y - 660) / 170.0;
+    const double glow = 0.3 * std::exp(-(gx * gx + gy * gy));
+    const double k = shadow * light * vignette;
+    return QColor::fromRgbF(clamp01(c.redF() * k * 1.04 + glow * 0.85), clamp01(c.greenF() * k + glow * 0.26),
+                            clamp01(c.blueF() * k * 0.88 + glow * 0.06));
 }
 
 // Soft shadows that the bather and the stove cast where they rest, in view

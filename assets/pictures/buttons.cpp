@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 
 #include <cmath>
+#include <utility>
 
 namespace art {
 
@@ -19,17 +20,119 @@ QFont buttonFont(int pixels)
     return font;
 }
 
+// The frame both buttons share: a moulding lit from the upper left, a dark
+// groove along its inner edge and a faint grain along each side.
 void bevelFrame(QPainter& p, const QRectF& r, const QColor& base, double width)
 {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i < int(width); ++i) {
         const double t = i / width;
-        p.setPen(QPen(mix(shade(base, 1.6), base, t), 1));
+        const double round = std::sin(t * 3.14159);  // the moulding's rounded profile
+        p.setPen(QPen(shade(base, 1.0 + 0.7 * round - 0.2 * t), 1));
         p.drawLine(QPointF(r.left() + i, r.top() + i), QPointF(r.right() - i, r.top() + i));
         p.drawLine(QPointF(r.left() + i, r.top() + i), QPointF(r.left() + i, r.bottom() - i));
-        p.setPen(QPen(mix(shade(base, 0.35), base, t), 1));
-        p.drawLine(QPointF(r.left() + i, r.bottom() - i), QPointF(r.right() - i, r.bottom() - i));
-        p.drawLine(QPointF(r.right() - i, r.top() + i), QPointF(r.right() - i, r.bottom() - i));
+        p.setPen(QPen(shade(base, 0.45 + 0.35 * round), 1));
+        p.drawLine(QPointF(r.left() + i + 1, r.bottom() - i), QPointF(r.right() - i, r.bottom() - i));
+        p.drawLine(QPointF(r.right() - i, r.top() + i + 1), QPointF(r.right() - i, r.bottom() - i));
     }
+    // grain along the sides
+    Rng rng(uint64_t(base.rgb()));
+    for (int k = 0; k < 6; ++k) {
+        const double off = rng.range(1, width - 1);
+        const double from = rng.range(0.05, 0.4), to = rng.range(0.6, 0.95);
+        p.setPen(QPen(QColor(0, 0, 0, 40), 1));
+        p.drawLine(QPointF(r.left() + r.width() * from, r.top() + off), QPointF(r.left() + r.width() * to, r.top() + off));
+        p.drawLine(QPointF(r.left() + off, r.top() + r.height() * from), QPointF(r.left() + off, r.top() + r.height() * to));
+        p.drawLine(QPointF(r.left() + r.width() * from, r.bottom() - off), QPointF(r.left() + r.width() * to, r.bottom() - off));
+        p.drawLine(QPointF(r.right() - off, r.top() + r.height() * from), QPointF(r.right() - off, r.top() + r.height() * to));
+    }
+    // the groove round the black inside
+    const QRectF in = r.adjusted(width, width, -width, -width);
+    p.setPen(QPen(shade(base, 0.25), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(in);
+    p.setPen(QPen(shade(base, 1.4), 1));
+    p.drawLine(in.bottomLeft() + QPointF(1, 1), in.bottomRight() + QPointF(1, 1));
+    p.drawLine(in.topRight() + QPointF(1, 1), in.bottomRight() + QPointF(1, 1));
+    p.restore();
+}
+
+// A wooden bucket of water in orange-brown, shaded like the game's bucket:
+// staves lit from the left, iron hoops, a tall stave with a hand hole.
+void buttonBucket(QPainter& p)
+{
+    const QColor wood(214, 120, 40);
+    auto across = [&](double left, double right) {
+        QLinearGradient g(left, 0, right, 0);
+        g.setColorAt(0, shade(wood, 0.55));
+        g.setColorAt(0.3, shade(wood, 1.2));
+        g.setColorAt(1, shade(wood, 0.5));
+        return g;
+    };
+    // the tall stave behind the rim
+    QPainterPath stave;
+    stave.addRoundedRect(QRectF(52, 16, 22, 50), 6, 6);
+    QPainterPath hole;
+    hole.addEllipse(QPointF(63, 28), 4.5, 6);
+    p.setPen(QPen(shade(wood, 0.35), 1.2));
+    p.setBrush(across(52, 74));
+    p.drawPath(stave.subtracted(hole));
+    // the rim and the dark inside with the water in it
+    const QRectF rim(44, 50, 112, 28);
+    p.setBrush(across(44, 156));
+    p.drawEllipse(rim);
+    QLinearGradient inside(0, rim.top(), 0, rim.bottom());
+    inside.setColorAt(0, shade(wood, 0.7));
+    inside.setColorAt(1, shade(wood, 0.2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(inside);
+    p.drawEllipse(rim.adjusted(6, 4, -6, -4));
+    const QRectF water = rim.adjusted(10, 9, -10, -4);
+    QLinearGradient wg(water.left(), 0, water.right(), 0);
+    wg.setColorAt(0, QColor(0, 70, 80));
+    wg.setColorAt(0.6, QColor(24, 140, 142));
+    wg.setColorAt(1, QColor(96, 214, 206));
+    p.setBrush(wg);
+    p.drawEllipse(water);
+    QRadialGradient glint(QPointF(water.center().x() + 22, water.top() + 5), 14);
+    glint.setColorAt(0, QColor(235, 255, 250, 220));
+    glint.setColorAt(1, QColor(235, 255, 250, 0));
+    p.setBrush(glint);
+    p.drawEllipse(QPointF(water.center().x() + 22, water.top() + 5), 14, 3.5);
+    // the front wall, tapering down, with its staves and hoops
+    QPainterPath wall;
+    wall.moveTo(44, 64);
+    wall.cubicTo(44, 82, 156, 82, 156, 64);
+    wall.lineTo(144, 136);
+    wall.cubicTo(136, 148, 64, 148, 56, 136);
+    wall.closeSubpath();
+    p.setPen(QPen(shade(wood, 0.35), 1.2));
+    p.setBrush(across(44, 156));
+    p.drawPath(wall);
+    p.save();
+    p.setClipPath(wall);
+    for (double x = 58; x < 150; x += 15) {
+        p.setPen(QPen(shade(wood, 0.45), 1));
+        p.drawLine(QPointF(x, 70), QPointF(x + (x - 100) * 0.1, 150));
+        p.setPen(QPen(QColor(255, 200, 140, 60), 1));
+        p.drawLine(QPointF(x + 1.2, 70), QPointF(x + 1.2 + (x - 100) * 0.1, 150));
+    }
+    for (const auto& [y, sag] : {std::pair{82.0, 16.0}, std::pair{120.0, 12.0}}) {
+        QPainterPath band;
+        band.moveTo(30, y);
+        band.cubicTo(70, y + sag, 130, y + sag, 170, y);
+        p.setPen(QPen(QColor(56, 52, 50), 5, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(band);
+        p.setPen(QPen(QColor(170, 164, 156, 200), 1.2));
+        p.drawPath(band.translated(0, -1.8));
+    }
+    p.restore();
+    // the rim's lit front edge
+    p.setPen(QPen(shade(wood, 1.35), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(rim.adjusted(1, 1, -1, -1), 190 * 16, 160 * 16);
 }
 
 } // namespace
@@ -40,31 +143,8 @@ QImage startButton()
     img.fill(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    bevelFrame(p, QRectF(0, 0, 199, 199), QColor(70, 56, 46), 8);
-    // the bucket
-    const QColor wood(214, 120, 40);
-    p.setPen(QPen(shade(wood, 0.4), 2));
-    QLinearGradient g(50, 0, 150, 0);
-    g.setColorAt(0, shade(wood, 0.7));
-    g.setColorAt(0.4, shade(wood, 1.2));
-    g.setColorAt(1, shade(wood, 0.6));
-    p.setBrush(g);
-    QPainterPath body;
-    body.moveTo(48, 58);
-    body.lineTo(152, 58);
-    body.lineTo(140, 140);
-    body.cubicTo(130, 150, 70, 150, 60, 140);
-    body.closeSubpath();
-    p.drawPath(body);
-    p.setBrush(shade(wood, 0.45));
-    p.drawEllipse(QRectF(48, 46, 104, 24));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(56, 18, 16, 44), 5, 5);
-    p.setPen(QPen(QColor(70, 66, 60), 4));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(50, 76, 100, 20), 180 * 16, 180 * 16);
-    p.drawArc(QRectF(56, 112, 88, 20), 180 * 16, 180 * 16);
-    // the words
+    bevelFrame(p, QRectF(0, 0, 199, 199), QColor(72, 56, 46), 8);
+    buttonBucket(p);
     p.setPen(Qt::white);
     p.setFont(buttonFont(22));
     p.drawText(QRectF(8, 150, 184, 42), Qt::AlignCenter, QString::fromUtf8("Aloita uusi peli"));
@@ -77,70 +157,132 @@ QImage quitButton()
     img.fill(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    bevelFrame(p, QRectF(0, 0, 131, 154), QColor(120, 72, 36), 6);
-    // a grey egg-shaped face, worried
-    p.setPen(QPen(QColor(70, 70, 74), 2));
-    QRadialGradient g(QPointF(58, 50), 60);
-    g.setColorAt(0, QColor(200, 200, 204));
-    g.setColorAt(1, QColor(110, 110, 116));
+    bevelFrame(p, QRectF(0, 0, 131, 154), QColor(124, 76, 38), 6);
+    // a grey egg-shaped face, softly lit from the upper left, worried
+    QPainterPath egg;
+    egg.moveTo(66, 14);
+    egg.cubicTo(90, 14, 99, 44, 98, 62);
+    egg.cubicTo(97, 86, 84, 98, 66, 98);
+    egg.cubicTo(48, 98, 35, 86, 34, 62);
+    egg.cubicTo(33, 44, 42, 14, 66, 14);
+    QRadialGradient g(QPointF(58, 44), 58, QPointF(54, 36));
+    g.setColorAt(0, QColor(222, 222, 226));
+    g.setColorAt(0.45, QColor(176, 176, 182));
+    g.setColorAt(0.85, QColor(112, 112, 120));
+    g.setColorAt(1, QColor(78, 78, 86));
+    p.setPen(QPen(QColor(60, 60, 66), 1.2));
     p.setBrush(g);
-    p.drawEllipse(QRectF(34, 14, 64, 84));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(54, 50), 7, 8);
-    p.drawEllipse(QPointF(78, 50), 7, 8);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(55, 53), 3, 3);
-    p.drawEllipse(QPointF(77, 53), 3, 3);
-    p.setPen(QPen(QColor(40, 40, 44), 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(46, 38), QPointF(60, 34));  // brows tilted up in the middle
-    p.drawLine(QPointF(72, 34), QPointF(86, 38));
-    QPainterPath mouth;
-    mouth.moveTo(52, 82);
-    mouth.cubicTo(58, 74, 66, 78, 70, 76);
-    mouth.cubicTo(74, 74, 78, 78, 82, 82);
+    p.drawPath(egg);
+    p.save();
+    p.setClipPath(egg);
+    p.setPen(Qt::NoPen);
+    for (const QPointF& c : {QPointF(48, 70), QPointF(84, 70)}) {  // pale cheeks
+        QRadialGradient cheek(c, 10);
+        cheek.setColorAt(0, QColor(150, 150, 158, 70));
+        cheek.setColorAt(1, QColor(150, 150, 158, 0));
+        p.setBrush(cheek);
+        p.drawEllipse(c, 10, 7);
+    }
+    QRadialGradient socket(QPointF(66, 50), 26);  // shadow round the eyes
+    socket.setColorAt(0, QColor(90, 90, 100, 60));
+    socket.setColorAt(1, QColor(90, 90, 100, 0));
+    p.setBrush(socket);
+    p.drawEllipse(QPointF(66, 50), 28, 12);
+    p.restore();
+    for (const QPointF& c : {QPointF(54, 50), QPointF(78, 50)}) {
+        QRadialGradient white(c + QPointF(-1, -2), 9);
+        white.setColorAt(0, QColor(255, 255, 255));
+        white.setColorAt(1, QColor(196, 196, 204));
+        p.setPen(QPen(QColor(60, 60, 66), 1));
+        p.setBrush(white);
+        p.drawEllipse(c, 7, 8);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(24, 24, 28));
+        p.drawEllipse(c + QPointF(c.x() < 66 ? 1 : -1, 3), 3.2, 3.4);  // looking up and in
+        p.setBrush(Qt::white);
+        p.drawEllipse(c + QPointF(c.x() < 66 ? 0 : -2, 1.6), 1, 1);
+    }
+    p.setPen(QPen(QColor(48, 48, 54), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(45, 39), QPointF(60, 34));  // brows raised in the middle
+    p.drawLine(QPointF(72, 34), QPointF(87, 39));
+    QPainterPath mouth;  // a wobbly, uncertain line
+    mouth.moveTo(53, 83);
+    mouth.cubicTo(57, 77, 62, 80, 66, 78);
+    mouth.cubicTo(70, 76, 75, 80, 79, 83);
+    p.setPen(QPen(QColor(50, 46, 52), 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(mouth);
+    // a drop of sweat at the temple
+    QPainterPath drop;
+    drop.moveTo(92, 40);
+    drop.cubicTo(95, 46, 97, 49, 94, 51);
+    drop.cubicTo(91, 53, 88, 49, 92, 40);
+    p.setPen(QPen(QColor(80, 120, 160), 0.8));
+    p.setBrush(QColor(190, 224, 250));
+    p.drawPath(drop);
     p.setPen(QColor(40, 220, 60));
     p.setFont(buttonFont(17));
     p.drawText(QRectF(6, 104, 120, 44), Qt::AlignCenter, QString::fromUtf8("Poistu pelistä"));
     return img;
 }
 
-// A steaming stove on 16 colours.
+// A steaming stove on the 16 classic colours, drawn pixel-exact so that it
+// reads at 32 x 32: steam, a heap of grey stones, a navy box with a glowing
+// red door, red feet.
 QImage iconPicture(int size)
 {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(48, 36, 96));
-    p.drawRoundedRect(QRectF(6, 14, 20, 15), 2, 2);
-    p.setBrush(QColor(255, 96, 0));
-    p.drawRect(QRectF(11, 18, 10, 7));
-    p.setBrush(QColor(255, 220, 64));
-    p.drawRect(QRectF(13, 20, 6, 3));
-    p.setBrush(QColor(128, 128, 128));
-    for (int i = 0; i < 4; ++i)
-        p.drawEllipse(QPointF(9 + i * 5, 13), 3, 2.4);
-    p.setBrush(QColor(192, 0, 0));
-    p.drawRect(QRectF(8, 29, 3, 3));
-    p.drawRect(QRectF(21, 29, 3, 3));
-    p.setPen(QPen(QColor(240, 240, 240), 2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
+    const QColor black(0, 0, 0), navy(0, 0, 128), blue(0, 0, 255), maroon(128, 0, 0), red(255, 0, 0),
+        yellow(255, 255, 0), grey(128, 128, 128), silver(192, 192, 192), white(255, 255, 255);
+    auto box = [&](int x, int y, int w, int h, const QColor& c) { p.fillRect(QRect(x, y, w, h), c); };
+    // feet
+    box(7, 27, 4, 4, black);
+    box(21, 27, 4, 4, black);
+    box(8, 27, 2, 3, red);
+    box(22, 27, 2, 3, red);
+    // the box with its lit left edge and a lid
+    box(4, 13, 24, 15, black);
+    box(5, 14, 22, 13, navy);
+    box(5, 14, 2, 13, blue);
+    box(4, 13, 24, 2, silver);
+    box(4, 14, 24, 1, grey);
+    // the door: embers, yellow in the middle
+    box(10, 17, 12, 8, black);
+    box(11, 18, 10, 6, maroon);
+    box(12, 19, 8, 4, red);
+    box(14, 20, 4, 2, yellow);
+    // the stones
+    const QPoint stones[] = {{7, 11}, {12, 10}, {17, 10}, {22, 11}, {10, 8}, {15, 7}, {20, 8}};
+    for (const QPoint s : stones) {  // outlines first, so that no stone cuts into another
+        box(s.x() - 2, s.y() - 1, 5, 3, black);
+        box(s.x() - 1, s.y() - 2, 3, 5, black);
+    }
+    for (int i = 0; i < 7; ++i) {
+        const QPoint s = stones[i];
+        box(s.x() - 1, s.y() - 1, 3, 3, i % 3 == 1 ? silver : grey);
+        box(s.x() - 1, s.y() - 1, 1, 1, i % 3 == 1 ? white : silver);
+    }
+    // steam: three wisps rising
     for (int i = 0; i < 3; ++i) {
-        QPainterPath s;
-        s.moveTo(10 + i * 6, 9);
-        s.cubicTo(8 + i * 6, 6, 12 + i * 6, 5, 10 + i * 6, 1);
-        p.drawPath(s);
+        const int x = 9 + i * 7;
+        box(x, 4, 2, 2, white);
+        box(x + 1, 2, 2, 2, white);
+        box(x, 0, 2, 2, silver);
     }
     p.end();
-    // 16 colours: the classic palette
-    QVector<QRgb> palette = {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
-                             0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
-                             0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0x00FFFFFF};
-    return img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    // 16 colours: the classic palette with white, and transparency in place of magenta
+    const QVector<QRgb> palette = {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
+                                   0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
+                                   0xFF0000FF, 0xFFFFFFFF, 0xFF00FFFF, 0x00000000};
+    QImage out = img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (qAlpha(img.pixel(x, y)) < 128)
+                out.setPixel(x, y, 15);
+    return out;
 }
 
 } // namespace art

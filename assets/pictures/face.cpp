@@ -51,8 +51,8 @@ void paintEgg(QImage& img, const QColor& tint)
             const double nx = u * 0.92, ny = v * 0.92;
             const double nz = std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
             const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
-            const double spec = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30);
-            QColor c = skinAt(diffuse, spec, rr);
+            const double shine = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30);
+            QColor c = skinAt(diffuse, shine, rr);
             c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
             row[x] = qPremultiply(qRgba(c.red(), c.green(), c.blue(), int(255 * cover)));
         }

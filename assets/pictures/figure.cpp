@@ -72,8 +72,8 @@ void paintLimbs(QImage& img, const Limbs& limbs, const SurfaceColour& colour)
             // sheen: half vector between the light and the eye
             const double hx = lx, hy = ly, hz = lz + 1.0;
             const double hl = std::hypot(hx, hy, hz);
-            const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 28);
-            QColor c = colour(px, py, diffuse, spec, edge);
+            const double shine = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 28);
+            QColor c = colour(px, py, diffuse, shine, edge);
             const double cover = std::clamp(0.5 - d, 0.0, 1.0);
             const QRgb under = row[x];
             const double a = cover + qAlpha(under) / 255.0 * (1 - cover);
@@ -103,18 +103,18 @@ void castShadow(QImage& img, const Limbs& limbs, double reach, double strength, 
     }
 }
 
-QColor skinAt(double diffuse, double spec, double edge)
+QColor skinAt(double diffuse, double shine, double edge)
 {
     QColor c = mix(kSkinDeep, kSkinMid, std::clamp(diffuse * 1.4 - 0.1, 0.0, 1.0));
     c = mix(c, kSkinLit, std::clamp((diffuse - 0.7) * 3, 0.0, 1.0));
     c = mix(c, QColor(190, 90, 70), std::pow(edge, 6) * 0.35);  // warm light through the rim
-    return mix(c, QColor(255, 240, 226), spec * 0.45);
+    return mix(c, QColor(255, 240, 226), shine * 0.45);
 }
 
-QColor suitAt(double diffuse, double spec)
+QColor suitAt(double diffuse, double shine)
 {
     QColor c = mix(kSuitDeep, kSuitLit, std::clamp(diffuse * 1.2 - 0.1, 0.0, 1.0));
-    return mix(c, QColor(255, 170, 160), spec * 0.3);
+    return mix(c, QColor(255, 170, 160), shine * 0.3);
 }
 
 // ---- the body ----

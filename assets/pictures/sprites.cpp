@@ -4,6 +4,7 @@
 #include "art.h"
 #include "figure.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -14,14 +15,6 @@ namespace {
 const QColor kSuit(200, 28, 36);
 const QColor kCopper(196, 110, 52);
 const QColor kWood(176, 118, 62);
-
-QRadialGradient roundLight(QPointF centre, double radius, const QColor& lit, const QColor& dark)
-{
-    QRadialGradient g(centre, radius, centre + QPointF(-radius * 0.35, -radius * 0.4));
-    g.setColorAt(0, lit);
-    g.setColorAt(1, dark);
-    return g;
-}
 
 // A limb from a to b, width w at a tapering to w2 at b, with a rounded end.
 void limb(QPainter& p, QPointF a, QPointF b, double w, double w2, const QColor& c)
@@ -49,50 +42,244 @@ void limb(QPainter& p, QPointF a, QPointF b, double w, double w2, const QColor& 
 
 // ---- props ----
 
+// A smooth closed blob through points round a centre: a stone's outline.
+QPainterPath stoneOutline(QPointF c, double rx, double ry, Rng& rng)
+{
+    constexpr int kPoints = 9;
+    const double turn = rng.range(0, 6.283);
+    QPointF pts[kPoints];
+    for (int i = 0; i < kPoints; ++i) {
+        const double a = turn + i * 6.283 / kPoints;
+        const double k = rng.range(0.82, 1.12);
+        pts[i] = c + QPointF(std::cos(a) * rx * k, std::sin(a) * ry * k);
+    }
+    QPainterPath path;
+    path.moveTo((pts[kPoints - 1] + pts[0]) / 2);
+    for (int i = 0; i < kPoints; ++i)
+        path.quadTo(pts[i], (pts[i] + pts[(i + 1) % kPoints]) / 2);
+    path.closeSubpath();
+    return path;
+}
+
+void stoveStone(QPainter& p, QPointF c, double r, Rng& rng)
+{
+    const double flat = rng.range(0.62, 0.85);
+    const QPainterPath stone = stoneOutline(c, r, r * flat, rng);
+    const int grey = int(rng.range(84, 160));
+    const double warm = rng.range(-10, 10);  // some stones brownish, some bluish
+    const QColor lit(std::clamp(int(grey + 64 + warm), 0, 255), grey + 60, std::clamp(int(grey + 58 - warm), 0, 255));
+    const QColor dark(std::clamp(int(grey * 0.34 + warm), 0, 255), int(grey * 0.33), std::clamp(int(grey * 0.36 - warm), 0, 255));
+    QRadialGradient g(c + QPointF(-r * 0.15, -r * 0.2), r * 1.15, c + QPointF(-r * 0.35, -r * 0.45 * flat));
+    g.setColorAt(0, lit);
+    g.setColorAt(0.55, mix(lit, dark, 0.45));
+    g.setColorAt(1, dark);
+    p.setPen(QPen(QColor(28, 26, 28, 200), 1));
+    p.setBrush(g);
+    p.drawPath(stone);
+    // a faint glow of the fire on the underside
+    p.save();
+    p.setClipPath(stone);
+    QRadialGradient under(c + QPointF(0, r * flat * 1.1), r * 0.9);
+    under.setColorAt(0, QColor(255, 90, 40, 40));
+    under.setColorAt(1, QColor(255, 90, 40, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(under);
+    p.drawRect(stone.boundingRect());
+    p.restore();
+}
+
+// Flecks and brushed streaks over what is painted, so the metal and the
+// stones are not flat; transparent pixels stay as they are.
+void grain(QImage& img, QRect area, double amount, double streakX, uint32_t seed)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            const double n = fbm(x / streakX, y / 1.5, seed, 3) - 0.5 + 0.5 * (noise(x * 0.9, y * 0.9, seed + 7) - 0.5);
+            const double k = 1 + amount * n;
+            row[x] = qRgba(std::clamp(int(qRed(row[x]) * k), 0, qAlpha(row[x])),
+                           std::clamp(int(qGreen(row[x]) * k), 0, qAlpha(row[x])),
+                           std::clamp(int(qBlue(row[x]) * k), 0, qAlpha(row[x])), qAlpha(row[x]));
+        }
+    }
+}
+
+// The stove: a riveted blue-violet steel box on red feet, its fire door
+// glowing, a heap of stones on top. Player 1 sees columns 0..111, player 2
+// columns 30..167, so the door sits in the middle of both.
+constexpr QRectF kStoveBox(8, 74, 152, 134);
+constexpr QRectF kStoveDoor(42, 114, 84, 64);
+
+void stoveFeet(QPainter& p)
+{
+    for (double x : {20.0, 130.0}) {
+        QLinearGradient g(x, 0, x + 18, 0);
+        g.setColorAt(0, QColor(120, 14, 12));
+        g.setColorAt(0.35, QColor(226, 60, 44));
+        g.setColorAt(1, QColor(92, 10, 10));
+        p.setPen(QPen(QColor(60, 6, 6), 1));
+        p.setBrush(g);
+        QPainterPath foot;
+        foot.moveTo(x, 204);
+        foot.lineTo(x + 18, 204);
+        foot.lineTo(x + 16, 222);
+        foot.quadTo(x + 16, 226, x + 12, 226);
+        foot.lineTo(x + 6, 226);
+        foot.quadTo(x + 2, 226, x + 2, 222);
+        foot.closeSubpath();
+        p.drawPath(foot);
+    }
+}
+
+void stoveBox(QPainter& p)
+{
+    // the steel: dark violet at the sides, a sheen a third of the way across
+    QLinearGradient g(kStoveBox.left(), 0, kStoveBox.right(), 0);
+    g.setColorAt(0, QColor(20, 16, 40));
+    g.setColorAt(0.12, QColor(44, 36, 82));
+    g.setColorAt(0.3, QColor(90, 80, 138));
+    g.setColorAt(0.4, QColor(54, 44, 96));
+    g.setColorAt(0.78, QColor(36, 28, 72));
+    g.setColorAt(1, QColor(16, 12, 36));
+    p.setPen(QPen(QColor(10, 8, 22), 1.5));
+    p.setBrush(g);
+    p.drawRoundedRect(kStoveBox, 5, 5);
+    // bevelled edges: lit along the top and left, dark along the bottom and right
+    const QRectF in = kStoveBox.adjusted(2, 2, -2, -2);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 136, 210, 150), 2));
+    p.drawLine(in.topLeft() + QPointF(3, 0), in.topRight() - QPointF(3, 0));
+    p.drawLine(in.topLeft() + QPointF(0, 3), in.bottomLeft() - QPointF(0, 3));
+    p.setPen(QPen(QColor(6, 4, 16, 170), 2));
+    p.drawLine(in.bottomLeft() + QPointF(3, 0), in.bottomRight() - QPointF(3, 0));
+    p.drawLine(in.topRight() + QPointF(0, 3), in.bottomRight() - QPointF(0, 3));
+    // seams of the top and bottom bands, with rivets along them
+    for (double y : {kStoveBox.top() + 22, kStoveBox.bottom() - 16}) {
+        p.setPen(QPen(QColor(12, 8, 28), 1.2));
+        p.drawLine(QPointF(in.left() + 1, y), QPointF(in.right() - 1, y));
+        p.setPen(QPen(QColor(120, 108, 180, 120), 1));
+        p.drawLine(QPointF(in.left() + 1, y + 1.2), QPointF(in.right() - 1, y + 1.2));
+        for (double x = in.left() + 8; x < in.right() - 4; x += 14.5) {
+            const QPointF c(x, y - 7);
+            QRadialGradient r(c - QPointF(0.8, 0.8), 2.6);
+            r.setColorAt(0, QColor(190, 180, 235));
+            r.setColorAt(0.5, QColor(80, 68, 130));
+            r.setColorAt(1, QColor(14, 10, 30));
+            p.setPen(Qt::NoPen);
+            p.setBrush(r);
+            p.drawEllipse(c, 2.3, 2.3);
+        }
+    }
+}
+
+void stoveDoor(QPainter& p)
+{
+    // the fire's glow spilling onto the steel round the door
+    QRadialGradient halo(kStoveDoor.center(), 70);
+    halo.setColorAt(0, QColor(255, 80, 30, 150));
+    halo.setColorAt(0.55, QColor(230, 50, 30, 60));
+    halo.setColorAt(1, QColor(200, 30, 30, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(halo);
+    p.save();
+    p.setClipRect(kStoveBox.adjusted(3, 24, -3, -18));
+    p.drawRect(kStoveBox);
+    p.restore();
+    // the frame: a raised steel surround lit red on its inner edges
+    const QRectF frame = kStoveDoor.adjusted(-6, -6, 6, 6);
+    QLinearGradient fg(frame.topLeft(), frame.bottomRight());
+    fg.setColorAt(0, QColor(110, 96, 160));
+    fg.setColorAt(0.5, QColor(52, 40, 90));
+    fg.setColorAt(1, QColor(20, 14, 38));
+    p.setPen(QPen(QColor(10, 6, 20), 1.2));
+    p.setBrush(fg);
+    p.drawRoundedRect(frame, 8, 8);
+    // the opening: embers, white-hot in the middle, deep red at the edges
+    QRadialGradient fire(kStoveDoor.center() + QPointF(0, 8), 52, kStoveDoor.center() + QPointF(-4, 10));
+    fire.setColorAt(0, QColor(255, 248, 200));
+    fire.setColorAt(0.25, QColor(255, 206, 80));
+    fire.setColorAt(0.55, QColor(246, 112, 26));
+    fire.setColorAt(0.85, QColor(170, 34, 12));
+    fire.setColorAt(1, QColor(90, 12, 8));
+    p.setPen(QPen(QColor(255, 120, 60, 200), 1.5));
+    p.setBrush(fire);
+    p.drawRoundedRect(kStoveDoor, 6, 6);
+    // glowing coals at the bottom of the opening
+    Rng rng(202);
+    p.save();
+    p.setClipRect(kStoveDoor.adjusted(1, 1, -1, -1));
+    for (int i = 0; i < 12; ++i) {
+        const QPointF c(kStoveDoor.left() + rng.range(0, kStoveDoor.width()), kStoveDoor.bottom() - rng.range(0, 12));
+        const double r = rng.range(6, 11);
+        QRadialGradient coal(c, r);
+        coal.setColorAt(0, QColor(255, int(rng.range(150, 220)), 70, 110));
+        coal.setColorAt(0.6, QColor(210, 60, 16, 50));
+        coal.setColorAt(1, QColor(120, 16, 6, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(coal);
+        p.drawEllipse(c, r * 1.3, r * 0.6);
+    }
+    p.restore();
+    // the grate: dark bars lit from the fire on their sides
+    for (int i = 1; i < 5; ++i) {
+        const double x = kStoveDoor.left() + i * kStoveDoor.width() / 5;
+        QLinearGradient bar(x - 2.5, 0, x + 2.5, 0);
+        bar.setColorAt(0, QColor(200, 70, 30));
+        bar.setColorAt(0.4, QColor(40, 18, 30));
+        bar.setColorAt(1, QColor(150, 46, 24));
+        p.setPen(Qt::NoPen);
+        p.setBrush(bar);
+        p.drawRect(QRectF(x - 2.5, kStoveDoor.top(), 5, kStoveDoor.height()));
+    }
+    // a handle on the frame
+    p.setPen(QPen(QColor(20, 14, 34), 1));
+    p.setBrush(QColor(150, 140, 190));
+    p.drawRoundedRect(QRectF(kStoveDoor.right() - 4, kStoveDoor.top() + 26, 12, 6), 2, 2);
+}
+
+void stoveStones(QPainter& p)
+{
+    Rng rng(201);
+    // from the back of the heap to its front edge, smaller on top
+    for (int row = 0; row < 5; ++row) {
+        const double top = 14 + row * 12.5;
+        const double halfWidth = 30 + row * 14;
+        const int count = 3 + row;
+        for (int i = 0; i < count; ++i) {
+            const double t = (i + 0.5) / count;
+            const double across = (t * 2 - 1);
+            const double cx = 84 + across * halfWidth + rng.range(-6, 6);
+            const double r = rng.range(8, 20);
+            const double cy = top + 12 * across * across + rng.range(-3, 3);  // a dome
+            stoveStone(p, QPointF(cx, cy), r, rng);
+        }
+    }
+}
+
 QImage stove()
 {
     QImage img = canvas(168, 227);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // feet
-    p.setPen(QPen(QColor(90, 10, 10), 1));
-    p.setBrush(QColor(190, 30, 24));
-    p.drawRect(QRectF(16, 206, 18, 20));
-    p.drawRect(QRectF(134, 206, 18, 20));
-    // the box
-    QLinearGradient g(8, 0, 160, 0);
-    g.setColorAt(0, QColor(34, 26, 70));
-    g.setColorAt(0.45, QColor(74, 60, 130));
-    g.setColorAt(1, QColor(24, 18, 52));
-    p.setPen(QPen(QColor(14, 10, 30), 2));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(6, 70, 156, 140), 6, 6);
-    // the glowing door
-    QRadialGradient glow(QPointF(84, 150), 46);
-    glow.setColorAt(0, QColor(255, 230, 120));
-    glow.setColorAt(0.4, QColor(255, 110, 30));
-    glow.setColorAt(1, QColor(150, 20, 10));
-    p.setBrush(glow);
-    p.setPen(QPen(QColor(20, 14, 40), 3));
-    p.drawRoundedRect(QRectF(40, 118, 88, 62), 8, 8);
-    p.setPen(QPen(QColor(30, 22, 60), 4));
-    for (int i = 0; i < 4; ++i)
-        p.drawLine(QPointF(58 + i * 17, 120), QPointF(58 + i * 17, 178));
-    // stones heaped on top
-    Rng rng(201);
-    for (int row = 0; row < 4; ++row) {
-        const int count = 6 - row;
-        for (int i = 0; i < count; ++i) {
-            const double cx = 20 + (128.0 / (count - 1 + 0.001)) * i + rng.range(-6, 6) + row * 2;
-            const double cy = 70 - row * 16 + rng.range(-4, 4);
-            const double r = rng.range(13, 19);
-            const int grey = int(rng.range(90, 150));
-            p.setPen(QPen(QColor(40, 38, 36), 1.2));
-            p.setBrush(roundLight(QPointF(cx, cy), r, QColor(grey + 60, grey + 55, grey + 50),
-                                  QColor(grey - 50, grey - 52, grey - 55)));
-            p.drawEllipse(QPointF(cx, cy), r, r * 0.78);
-        }
-    }
+    stoveFeet(p);
+    stoveBox(p);
+    stoveStones(p);
+    // the lip of the top band in front of the lowest stones
+    QLinearGradient lip(0, 70, 0, 82);
+    lip.setColorAt(0, QColor(120, 108, 180));
+    lip.setColorAt(0.35, QColor(60, 48, 110));
+    lip.setColorAt(1, QColor(24, 18, 50));
+    p.setPen(QPen(QColor(10, 8, 22), 1.2));
+    p.setBrush(lip);
+    p.drawRoundedRect(QRectF(4, 70, 160, 11), 3, 3);
+    p.end();
+    grain(img, QRect(4, 0, 160, 81), 0.18, 3.0, 2011);  // stones: flecks
+    grain(img, QRect(4, 82, 160, 145), 0.10, 30.0, 2013);  // steel: brushed streaks
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    stoveDoor(p);
     return img;
 }
 
@@ -239,13 +426,105 @@ QImage water()
     return img;
 }
 
+// A wooden handle from the bowl's neck to its end: grain along it, a copper
+// shank at the neck and a darker, worn grip towards the end.
+void ladleHandle(QPainter& p, QPointF neck, QPointF end, double width)
+{
+    const QPointF d = end - neck;
+    const double len = std::hypot(d.x(), d.y());
+    const QPointF along = d / len, across(-along.y(), along.x());
+    const QColor birch(172, 112, 60), grip(92, 52, 28);
+    limb(p, neck, end, width, width * 0.9, birch);
+    QPainterPath handle;
+    handle.moveTo(neck + across * (width / 2));
+    handle.lineTo(end + across * (width * 0.45));
+    handle.lineTo(end - across * (width * 0.45));
+    handle.lineTo(neck - across * (width / 2));
+    handle.closeSubpath();
+    handle.addEllipse(end, width * 0.45, width * 0.45);
+    p.save();
+    p.setClipPath(handle.simplified());
+    // the grip: darker wood, rounded by its own gradient
+    const QPointF gripStart = end - along * (len * 0.3);
+    QLinearGradient g(gripStart + across * (width / 2), gripStart - across * (width / 2));
+    g.setColorAt(0, shade(grip, 1.35));
+    g.setColorAt(0.5, grip);
+    g.setColorAt(1, shade(grip, 0.6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    QPolygonF gripArea({gripStart + across * width, end + along * width + across * width,
+                        end + along * width - across * width, gripStart - across * width});
+    p.drawPolygon(gripArea);
+    // grain: thin dark lines wandering along the handle
+    Rng rng(uint64_t(len * 10));
+    for (int i = 0; i < 4; ++i) {
+        const double off = rng.range(-0.35, 0.35) * width;
+        QPainterPath line;
+        line.moveTo(neck + across * off);
+        for (double t = 0.1; t <= 1.01; t += 0.1)
+            line.lineTo(neck + d * t + across * (off + std::sin(t * 9 + i * 2) * 0.6));
+        p.setPen(QPen(QColor(80, 44, 18, 90), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(line);
+    }
+    // the light running along the top of the handle
+    p.setPen(QPen(QColor(255, 236, 200, 90), 1.2));
+    p.drawLine(neck + across * (width * 0.25) + along * 4, gripStart + across * (width * 0.25));
+    p.restore();
+    // a ring where the grip begins, and the copper shank holding the handle
+    p.setPen(QPen(QColor(60, 30, 12), 1.4));
+    p.drawLine(gripStart + across * (width / 2), gripStart - across * (width / 2));
+    limb(p, neck, neck + along * 18, width * 0.7, width * 0.55, shade(kCopper, 0.85));
+}
+
+// The copper bowl: a rounded cup with a bright rim, shining where the light
+// strikes it, darker inside.
 void ladleBowl(QPainter& p, QPointF centre, double rx, double ry)
 {
-    p.setPen(QPen(shade(kCopper, 0.45), 1.5));
-    p.setBrush(roundLight(centre, rx * 1.2, shade(kCopper, 1.45), shade(kCopper, 0.6)));
-    p.drawEllipse(centre, rx, ry);
-    p.setBrush(shade(kCopper, 0.55));
-    p.drawEllipse(QPointF(centre.x(), centre.y() - ry * 0.35), rx * 0.75, ry * 0.4);
+    const double openY = centre.y() - ry * 0.35, openRy = ry * 0.45;
+    QPainterPath cup;
+    cup.moveTo(centre.x() - rx, openY);
+    cup.cubicTo(centre.x() - rx, openY + ry * 1.3, centre.x() + rx, openY + ry * 1.3, centre.x() + rx, openY);
+    cup.arcTo(QRectF(centre.x() - rx, openY - openRy, 2 * rx, 2 * openRy), 0, 180);
+    cup.closeSubpath();
+    QLinearGradient body(centre.x() - rx, 0, centre.x() + rx, 0);
+    body.setColorAt(0, shade(kCopper, 0.5));
+    body.setColorAt(0.28, shade(kCopper, 1.35));
+    body.setColorAt(0.45, kCopper);
+    body.setColorAt(0.85, shade(kCopper, 0.6));
+    body.setColorAt(1, shade(kCopper, 0.42));
+    p.setPen(QPen(shade(kCopper, 0.35), 1.2));
+    p.setBrush(body);
+    p.drawPath(cup);
+    // a bright streak of shine and warm light reflected at the bottom
+    p.save();
+    p.setClipPath(cup);
+    p.setPen(Qt::NoPen);
+    QRadialGradient shine(QPointF(centre.x() - rx * 0.45, openY + ry * 0.45), rx * 0.3);
+    shine.setColorAt(0, QColor(255, 240, 210, 230));
+    shine.setColorAt(1, QColor(255, 220, 170, 0));
+    p.setBrush(shine);
+    p.drawEllipse(QPointF(centre.x() - rx * 0.45, openY + ry * 0.45), rx * 0.16, ry * 0.42);
+    QRadialGradient bounce(QPointF(centre.x() + rx * 0.2, openY + ry * 1.0), rx * 0.6);
+    bounce.setColorAt(0, QColor(255, 150, 90, 70));
+    bounce.setColorAt(1, QColor(255, 150, 90, 0));
+    p.setBrush(bounce);
+    p.drawRect(cup.boundingRect());
+    p.restore();
+    // the inside, its far wall lit, and the rolled rim
+    const QRectF opening(centre.x() - rx, openY - openRy, 2 * rx, 2 * openRy);
+    QLinearGradient inside(0, opening.top(), 0, opening.bottom());
+    inside.setColorAt(0, shade(kCopper, 1.1));
+    inside.setColorAt(0.6, shade(kCopper, 0.55));
+    inside.setColorAt(1, shade(kCopper, 0.38));
+    p.setPen(QPen(shade(kCopper, 1.6), 2));
+    p.setBrush(inside);
+    p.drawEllipse(opening.adjusted(1, 1, -1, -1));
+    p.setPen(QPen(shade(kCopper, 0.45), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(opening);
+    p.setPen(QPen(QColor(255, 244, 220, 200), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(opening.adjusted(1, 1, -1, -1), 120 * 16, 50 * 16);  // glint on the rim
 }
 
 QImage ladleResting()
@@ -253,7 +532,7 @@ QImage ladleResting()
     QImage img = canvas(208, 260);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    limb(p, QPointF(52, 214), QPointF(196, 12), 10, 9, QColor(150, 96, 50));
+    ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 10);
     ladleBowl(p, QPointF(40, 228), 34, 24);
     return img;
 }
@@ -263,7 +542,7 @@ QImage ladleHeld()
     QImage img = canvas(290, 78);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    limb(p, QPointF(60, 38), QPointF(284, 28), 10, 9, QColor(150, 96, 50));
+    ladleHandle(p, QPointF(60, 38), QPointF(284, 28), 10);
     ladleBowl(p, QPointF(36, 44), 33, 26);
     return img;
 }

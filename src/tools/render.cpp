@@ -154,6 +154,8 @@ int main(int argc, char** argv)
         }
         r.scene.RedrawScenes();
         r.both(QString("throw_phase%1").arg(phase));
+        if (phase == 1)
+            r.closeup(QRect(40, 370, 320, 110), 2, "closeup_ladle_held");
     }
 
     // faces in place
