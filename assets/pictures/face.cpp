@@ -45,7 +45,7 @@ void paintEgg(QImage& img, const QColor& tint)
             eggCoords(x + 0.5, y + 0.5, u, v);
             const double r = std::hypot(u, v);
             const double cover = std::clamp((1 - r) * 48 + 0.5, 0.0, 1.0);
-            if (cover <= 0)
+            if (cover < 0.5)  // outside the outline: left clear
                 continue;
             const double rr = std::min(r, 0.999);
             const double nx = u * 0.92, ny = v * 0.92;
@@ -54,7 +54,10 @@ void paintEgg(QImage& img, const QColor& tint)
             const double shine = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30);
             QColor c = skinAt(diffuse, shine, rr);
             c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
-            row[x] = qPremultiply(qRgba(c.red(), c.green(), c.blue(), int(255 * cover)));
+            // the outline's edge: fully opaque, in the skin a shade deeper where the
+            // pixel is only partly covered, so the hard edge reads as a soft rim
+            c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0));
+            row[x] = qRgb(c.red(), c.green(), c.blue());
         }
     }
 }
@@ -288,17 +291,26 @@ void paintCheeks(QPainter& p, Mood mood)
 
 void paintSweat(QPainter& p)
 {
-    for (const QPointF at : {QPointF(104, 66), QPointF(28, 120)}) {
+    // a drop on the forehead and one on the cheek, both well inside the face:
+    // pointed above, round below, the skin showing through, a rim darker
+    // underneath and a bright glint
+    for (const QPointF at : {QPointF(100, 66), QPointF(36, 114)}) {
         QPainterPath drop;
         drop.moveTo(at);
-        drop.cubicTo(at + QPointF(5, 9), at + QPointF(6, 14), at + QPointF(0, 16));
-        drop.cubicTo(at + QPointF(-6, 14), at + QPointF(-5, 9), at);
-        QLinearGradient g(at.x() - 4, 0, at.x() + 4, 0);
-        g.setColorAt(0, QColor(255, 255, 255, 220));
-        g.setColorAt(1, QColor(150, 190, 220, 180));
-        p.setPen(Qt::NoPen);
+        drop.cubicTo(at + QPointF(2, 4), at + QPointF(5, 7), at + QPointF(5, 10));
+        drop.cubicTo(at + QPointF(5, 14), at + QPointF(2.5, 15), at + QPointF(0, 15));
+        drop.cubicTo(at + QPointF(-2.5, 15), at + QPointF(-5, 14), at + QPointF(-5, 10));
+        drop.cubicTo(at + QPointF(-5, 7), at + QPointF(-2, 4), at);
+        QLinearGradient g(at, at + QPointF(3, 15));
+        g.setColorAt(0, QColor(255, 255, 255, 70));
+        g.setColorAt(0.6, QColor(230, 240, 250, 110));
+        g.setColorAt(1, QColor(120, 60, 50, 120));
+        p.setPen(QPen(QColor(120, 60, 50, 90), 0.8));
         p.setBrush(g);
         p.drawPath(drop);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 230));
+        p.drawEllipse(at + QPointF(-1.8, 9.5), 1.3, 2.0);
     }
 }
 

@@ -194,8 +194,14 @@ QImage bodyPicture()
             return hem ? shade(suitAt(d, s), 0.7) : suitAt(d, s);
         }
         QColor c = skinAt(d, s, e);
-        if (std::hypot(x - 290, y - 254) < 3.2)  // navel
-            c = shade(c, 0.7);
+        // navel: a small soft dimple, shadowed under its upper rim, lit on its lower one
+        const double nu = (x - 290) / 2.6, nv = (y - 254) / 3.4;
+        const double nd = nu * nu + nv * nv;
+        if (nd < 1.8) {
+            const double well = nd < 1 ? (1 - nd) * (1 - nd) : 0;
+            const double rim = std::exp(-std::pow((nd - 1.0) / 0.35, 2)) * std::clamp(nv, 0.0, 1.0);
+            c = shade(c, 1 - 0.2 * well * (0.6 + 0.4 * std::clamp(-nv + 0.4, 0.0, 1.0)) + 0.06 * rim);
+        }
         return c;
     });
     castShadow(img, arm, 12, 0.4, QPointF(-3, 5));

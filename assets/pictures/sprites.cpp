@@ -250,8 +250,10 @@ void stoveStones(QPainter& p)
         for (int i = 0; i < count; ++i) {
             const double t = (i + 0.5) / count;
             const double across = (t * 2 - 1);
-            const double cx = 84 + across * halfWidth + rng.range(-6, 6);
+            const double spread = 84 + across * halfWidth + rng.range(-6, 6);
             const double r = rng.range(8, 20);
+            // the outermost stones stay on the top, not hanging past the lip's ends
+            const double cx = std::clamp(spread, 6 + 1.12 * r, 162 - 1.12 * r);
             const double cy = top + 12 * across * across + rng.range(-3, 3);  // a dome
             stoveStone(p, QPointF(cx, cy), r, rng);
         }
@@ -265,7 +267,10 @@ QImage stove()
     p.setRenderHint(QPainter::Antialiasing);
     stoveFeet(p);
     stoveBox(p);
+    p.save();
+    p.setClipRect(QRectF(0, 0, 168, 80));  // the lowest stones end behind the lip
     stoveStones(p);
+    p.restore();
     // the lip of the top band in front of the lowest stones
     QLinearGradient lip(0, 70, 0, 82);
     lip.setColorAt(0, QColor(120, 108, 180));
@@ -547,27 +552,32 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam: billowing puffs in near white only, their soft edges
-// made by ordered dithering instead of grey, so that lightening the stones
-// and the wood under it (bitwise OR) never tints them.
-constexpr int kBayer4[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+// A cloud of steam: a few puffs of different heights with rounded tops,
+// dense where they billow and thinning out in a sparse dither towards the
+// stones. Only pure white pixels, so lightening the stones and the wood under
+// it (bitwise OR) never tints them; the dither makes the softness.
+constexpr int kBayer8[8][8] = {{0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
+                               {12, 44, 4, 36, 14, 46, 6, 38},  {60, 28, 52, 20, 62, 30, 54, 22},
+                               {3, 35, 11, 43, 1, 33, 9, 41},   {51, 19, 59, 27, 49, 17, 57, 25},
+                               {15, 47, 7, 39, 13, 45, 5, 37},  {63, 31, 55, 23, 61, 29, 53, 21}};
 
 struct Puff {
-    double x, y, r;
+    double x, y, r;  // centre of the rounded top and its radius
 };
 
 std::vector<Puff> steamPuffs(double scale, int seed)
 {
     Rng rng{uint64_t(seed)};
     std::vector<Puff> puffs;
-    const int count = int(14 * scale) + 3;
-    const double halfWidth = 50 * scale;
+    const int count = scale > 0.8 ? 7 : scale > 0.5 ? 5 : 3;
+    const double halfWidth = 50 * scale + 4;
     for (int i = 0; i < count; ++i) {
-        const double t = count == 1 ? 0.5 : i / double(count - 1);
-        const double x = 61 + (t * 2 - 1) * halfWidth + rng.range(-4, 4);
-        const double r = (7 + 8 * scale) * (0.75 + 0.5 * rng.uniform()) * (1 - 0.35 * std::abs(t * 2 - 1));
-        const double y = 31 - r * rng.range(0.45, 1.05);  // resting on the stones, billowing up
-        puffs.push_back({x, y, r});
+        const double t = i / double(count - 1);
+        const double middle = 1 - std::abs(t * 2 - 1);  // taller puffs towards the middle
+        const double x = 61 + (t * 2 - 1) * halfWidth + rng.range(-3, 3);
+        const double r = (5 + 6 * scale) * (0.8 + 0.35 * rng.uniform()) * (0.75 + 0.35 * middle);
+        const double top = 33 - (14 + 18 * scale) * (0.55 + 0.45 * middle) * rng.range(0.75, 1.0);
+        puffs.push_back({x, std::max(top, 1.0) + r, r});
     }
     return puffs;
 }
@@ -577,25 +587,34 @@ QImage steam(double scale, int seed)
     QImage img(122, 34, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     const std::vector<Puff> puffs = steamPuffs(scale, seed);
+    const double strength = 0.45 + 0.55 * scale;
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
-            double density = 0, lit = 0;
+            const double px = x + 0.5, py = y + 0.5;
+            double density = 0;
             for (const Puff& f : puffs) {
-                const double d = std::hypot(x + 0.5 - f.x, (y + 0.5 - f.y) * 1.15) / f.r;
-                const double k = std::clamp((1.3 - d) / 0.6, 0.0, 1.0);
-                if (k > density) {
-                    density = k;
-                    // the upper left of each puff catches the light, its underside is grey-blue
-                    lit = std::clamp(0.55 - ((y + 0.5 - f.y) * 0.8 + (x + 0.5 - f.x) * 0.3) / f.r, 0.0, 1.0);
+                double k;
+                if (py <= f.y) {  // the rounded top, its rim soft over a pixel or two
+                    const double d = std::hypot(px - f.x, py - f.y);
+                    k = std::clamp((f.r - d) / 2.0, 0.0, 1.0);
+                    // the upper left catches the light, the lower right a little thinner
+                    k *= 0.9 + 0.1 * std::clamp(((f.x - px) * 0.4 + (f.y - py)) / f.r, -1.0, 1.0);
+                } else {  // the rising column below it, widening a little and fading to the stones
+                    const double below = (py - f.y) / std::max(1.0, 34 - f.y);
+                    const double half = f.r * (1 + 0.25 * below);
+                    const double across = std::clamp((half - std::abs(px - f.x)) / (2 + 4 * below), 0.0, 1.0);
+                    k = across * (0.92 - 0.8 * std::pow(below, 0.8));
                 }
+                density = std::max(density, k);
             }
-            density *= 0.55 + 0.45 * scale + 0.5 * (fbm(x / 7.0, y / 5.0, uint32_t(seed), 3) - 0.5);
-            density *= std::clamp((34 - y) / 9.0, 0.0, 1.0);  // thins where it meets the stones
-            if (density * 1.6 <= (kBayer4[y % 4][x % 4] + 0.5) / 16.0)
+            // wisps: the lower part is broken up more than the tops
+            const double wisp = fbm(x / 6.0, y / 3.5, uint32_t(seed), 3) - 0.5;
+            density *= strength * (1 + wisp * (0.3 + 0.9 * y / 34.0));
+            density *= std::clamp((34 - py) / 4.0, 0.0, 1.0);  // nothing on the stones' very edge
+            if (density - 0.05 <= (kBayer8[y % 8][x % 8] + 0.5) / 64.0)  // no lone dots in the faintest parts
                 continue;
-            const int g = int(226 + 29 * lit);
-            row[x] = qRgb(g, std::min(255, g + 3), std::min(255, g + 8));
+            row[x] = qRgb(255, 255, 255);
         }
     }
     return img;
