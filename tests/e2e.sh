@@ -33,6 +33,17 @@ expect_pixel() {  # expect_pixel SHOT X Y "r g b"
     got=$(pixel "$1" "$2" "$3")
     [ "$got" = "$4" ] || fail "$1 at ($2,$3): $got, expected $4"
 }
+click_menu() {  # click_menu X Y: a point of the menu's client area
+    local menu
+    menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$menu")"
+    xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+}
+menu_shows() {  # the main window gone, the menu up
+    wait_for "^Options$"
+    gone "Strandok by Tuvrikon 2004"
+}
+start_button() { click_menu $((468 + 100)) $((171 + 100)); }
 expect_wood() {  # a warm pixel of the room picture, not the empty white view
     local r g b
     read -r r g b <<< "$(pixel "$1" "$2" "$3")"
@@ -45,8 +56,7 @@ sleep 0.5
 xdotool key x
 wait_for "^Hovla$"
 xdotool key Return
-wait_for "^Options$"
-gone "Strandok by Tuvrikon 2004"
+menu_shows
 menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 shot menu
@@ -54,7 +64,7 @@ expect_pixel menu $((X + 5)) $((Y + 5)) "0 0 0"
 echo "menu shown at $X,$Y"
 
 # The start button: the rooms.
-xdotool mousemove $((X + 468 + 100)) $((Y + 171 + 100)) click 1
+start_button
 wait_for "Strandok by Tuvrikon 2004"
 gone "^Options$"
 sleep 0.5
@@ -83,27 +93,21 @@ echo "back in the room"
 
 # Escape ends the match: the menu again.
 xdotool key Escape
-wait_for "^Options$"
-gone "Strandok by Tuvrikon 2004"
+menu_shows
 echo "menu after Escape"
 
 # A new match, and player 2 gives up: the message, then the menu.
-menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool mousemove $((X + 468 + 100)) $((Y + 171 + 100)) click 1
+start_button
 wait_for "Strandok by Tuvrikon 2004"
 sleep 0.3
 xdotool key j
 wait_for "^LUOVUTUS$"
 xdotool key Return
-wait_for "^Options$"
-gone "Strandok by Tuvrikon 2004"
+menu_shows
 echo "menu after giving up"
 
 # The quit button ends the game.
-menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool mousemove $((X + 495 + 66)) $((Y + 9 + 70)) click 1
+click_menu $((495 + 66)) $((9 + 70))
 for _ in $(seq 30); do
     kill -0 $game 2>/dev/null || { echo "1 passed, 0 failed"; exit 0; }
     sleep 0.1
