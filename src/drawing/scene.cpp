@@ -60,8 +60,8 @@ void Module1::RedrawScene(int p)
 const Surface& Module1::backdrop(int p)
 {
     Backdrop& b = backdrops_[p];
-    if (b.generation != piirto_.generation() || !(b.stove == s_.Stove(p)) || !(b.body == s_.Body(p))
-        || !(b.bucketBack == s_.Bucket(p, 0))) {
+    if (b.generation != piirto_.generation() || b.stove != s_.Stove(p) || b.body != s_.Body(p)
+        || b.bucketBack != s_.Bucket(p, 0)) {
         b.stove = s_.Stove(p);
         b.body = s_.Body(p);
         b.bucketBack = s_.Bucket(p, 0);
