@@ -472,3 +472,17 @@ TEST(Readouts, PlayerTwosPointsLineIsCutAtTheEdge)
     EXPECT_EQ(sink.areas[0], QRect(120, 20, 392, 40));
     EXPECT_EQ(r.scene.scoreText(1), "Pisteet : 0 Kunto 100.%");
 }
+
+TEST(Rooms, TheLayersThatNeverMoveAreRedrawnWhenTheyDo)
+{
+    Rooms r;
+    r.scene.RedrawScenes();
+    for (SpriteRec* moved : {&r.s.Body(0), &r.s.Stove(0), &r.s.Bucket(0, 0)}) {
+        moved->X = int16_t(moved->X + 7);
+        r.scene.RedrawScenes();
+        Piirto fresh;
+        Module1 scene(r.s, fresh);
+        scene.RedrawScenes();
+        EXPECT_TRUE(fresh.view(0).image() == r.piirto.view(0).image());
+    }
+}
