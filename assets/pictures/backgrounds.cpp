@@ -16,7 +16,7 @@ constexpr int H = 768;
 // The room as player 1 sees it. The picture is taken from the end of the
 // lower bench: its planks and the floor tiles run towards this point.
 constexpr double kVanishX = 87, kVanishY = 290;
-constexpr double kLowerBenchSlope = 0.42;   // the bench's inner edge: x = vanish + slope * (y - vanish)
+constexpr double kLowerBenchSlope = 0.6;    // the bench's inner edge: x = vanish + slope * (y - vanish)
 constexpr int kRailTop = 262, kRailBottom = 290;  // backrest board on the wall
 constexpr int kSeatTop = 360, kSeatFront = 392, kApronBottom = 440;  // upper bench
 constexpr int kWallFloor = 600;               // where the back wall meets the floor
@@ -143,7 +143,7 @@ QColor floorTile(double tx, double tz, uint32_t seed)
 }
 
 // How thick the lower bench's front board looks, growing towards the camera.
-double benchThickness(double dy) { return 5 + dy * 0.06; }
+double benchThickness(double dy) { return 8 + dy * 0.09; }
 
 // The shade the lower bench casts to its right, on the hollow and the floor.
 double benchShadow(double x, double y)
@@ -174,12 +174,15 @@ QColor roomPixel(int x, int y, uint32_t seed)
             c = shade(c, 0.35);  // the gap between planks
         const double edgeWidth = 2 + dy * 0.012;
         if (x > lowerEdge - edgeWidth)
-            c = mix(c, QColor(255, 214, 160), 0.45);  // the rounded front edge catches the light
-        shadow = 0.7 + 0.3 * clamp01((y - kApronBottom) / 160.0);
+            c = mix(c, QColor(255, 214, 160), 0.3);  // the rounded front edge catches the light
+        // the seat faces the lamp: lit well above the floor and the hollow around it
+        shadow = 1.15 + 0.2 * clamp01((y - kApronBottom) / 160.0);
     } else if (y >= kApronBottom && x < lowerEdge + benchThickness(dy)) {
-        // the lower bench's front board, seen edge on, in its own shade
+        // the lower bench's front board, seen edge on, darker than the seat
         c = plank(y * 2.0, (x - lowerEdge) * 3.0, seed + 45);
-        c = shade(c, 0.62 - 0.18 * (x - lowerEdge) / benchThickness(dy));
+        c = shade(c, 0.9 - 0.3 * (x - lowerEdge) / benchThickness(dy));
+        if (x > lowerEdge + benchThickness(dy) - 1.5)
+            c = shade(c, 0.5);  // its lower edge against the dark under the bench
     } else if (y >= kSeatTop && y < kSeatFront) {
         // upper bench seat: two planks seen from above
         const int n = (y - kSeatTop) / 16;
@@ -293,6 +296,27 @@ void addContactShadows(QImage& img, int player)
             dark[size_t(y) * W + x] = std::max(dark[size_t(y) * W + x], float(0.75 * clamp01(1.3 - r)));
         }
     blur(dark, W, H, kShadowBlur);
+    // where her hips and thighs rest on the lower bench: a tight, dark contact
+    // shadow round them on the seat, unshifted so it shows on both sides
+    std::vector<float> contact(size_t(W) * H, 0.0f);
+    for (int y = 0; y < body.height(); ++y) {
+        for (int x = 0; x < body.width(); ++x) {
+            const int sx = player == 0 ? body.width() - 1 - x : x;
+            const int vx = kBodyAt[player].x() + x, vy = kBodyAt[player].y() + y + 5;
+            if (vx >= 0 && vx < W && vy >= 0 && vy < H)
+                contact[size_t(vy) * W + vx] = qAlpha(body.pixel(sx, y)) / 255.0f;
+        }
+    }
+    blur(contact, W, H, 8);
+    for (int y = kApronBottom; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const int rx = player == 0 ? x : W - 1 - x;  // in the room as player 1 sees it
+            const double dy = y - kVanishY;
+            if (rx < kVanishX + kLowerBenchSlope * dy + benchThickness(dy)) {
+                float& d = dark[size_t(y) * W + x];
+                d = std::max(d, float(0.75 * std::pow(std::min(1.0f, contact[size_t(y) * W + x] * 2.4f), 0.7f)));
+            }
+        }
     for (int y = 0; y < H; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < W; ++x) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace art {
 
@@ -53,7 +54,19 @@ void paintEgg(QImage& img, const QColor& tint)
             const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
             const double shine = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30);
             QColor c = skinAt(diffuse, shine, rr);
-            c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
+            // the flush is strongest on the cheeks and fades down the jaw to the
+            // body's own skin at the chin, so it runs on into the neck below
+            const double down = std::clamp((v - 0.15) / 0.85, 0.0, 1.0);
+            const QColor t = mix(tint, QColor(255, 255, 255), 0.85 * down * down * (3 - 2 * down));
+            c = QColor::fromRgbF(c.redF() * t.redF(), c.greenF() * t.greenF(), c.blueF() * t.blueF());
+            // just above the chin's edge, where the neck carries on below, the skin
+            // takes the neck's own light so the two meet without a dark seam
+            const double across = (x + 0.5 - kCx) / 21.0;
+            if (std::abs(across) < 1 && v > 0.6) {
+                const double neckLight = std::sqrt(1 - across * across) * lz;
+                const double w = std::clamp((v - 0.6) / 0.35, 0.0, 1.0) * (1 - across * across);
+                c = mix(c, skinAt(neckLight, 0, std::abs(across)), 0.6 * w);
+            }
             // the outline's edge: fully opaque, in the skin a shade deeper where the
             // pixel is only partly covered, so the hard edge reads as a soft rim
             c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0));
@@ -114,7 +127,7 @@ void paintHair(QPainter& p)
     for (int i = 0; i <= 16; ++i) {
         const double t = i / 16.0;
         const double startX = 10 + t * 112;
-        const double startY = 92 - 44 * std::sin(t * M_PI);
+        const double startY = 92 - 44 * std::sin(t * std::numbers::pi);
         QPainterPath s;
         s.moveTo(startX, startY);
         s.cubicTo(startX + (kCx - startX) * 0.3, startY - 22, kBun.x() + (t - 0.5) * 26, 34,
@@ -331,7 +344,7 @@ QImage facePicture(const QColor& tint, Mood mood)
     p.drawImage(0, 0, egg);
     // soft shadow under the chin line and at the hairline
     p.setPen(Qt::NoPen);
-    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 80)));
+    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 40)));
     p.drawEllipse(QPointF(kCx, 150), 30, 8);
     paintCheeks(p, mood);
     paintEye(p, kCx - kEyeDx, 0, mood);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace art {
 
@@ -117,6 +118,73 @@ QColor suitAt(double diffuse, double shine)
     return mix(c, QColor(255, 170, 160), shine * 0.3);
 }
 
+// ---- arms ----
+
+QPointF lerp(QPointF a, QPointF b, double t) { return a + (b - a) * t; }
+
+// An arm as muscles: the deltoid broad at the shoulder and ending a third of
+// the way down, the biceps swelling above the elbow, the forearm thick below
+// the elbow and slim at the wrist. `scale` thins the whole arm.
+Limbs armLimbs(QPointF shoulder, QPointF elbow, QPointF wrist, double scale)
+{
+    auto r = [&](double v) { return v * scale; };
+    return Limbs{{
+                     {shoulder, lerp(shoulder, elbow, 0.24), r(19.5), r(22.5)},           // deltoid, narrow at its top
+                     {lerp(shoulder, elbow, 0.22), lerp(shoulder, elbow, 0.5), r(22), r(15)},
+                     {lerp(shoulder, elbow, 0.45), lerp(shoulder, elbow, 0.78), r(15.5), r(16.5)},  // biceps
+                     {lerp(shoulder, elbow, 0.78), elbow, r(16.5), r(14)},
+                     {elbow, lerp(elbow, wrist, 0.3), r(14.5), r(16)},  // forearm muscle
+                     {lerp(elbow, wrist, 0.3), wrist, r(16), r(10.5)},
+                 },
+                 r(8)};
+}
+
+// Extra shade along an arm: a soft hollow where the deltoid ends, the point of
+// the elbow lit with a crease beside it, a groove down the forearm.
+QColor armDetail(QColor c, QPointF p, QPointF shoulder, QPointF elbow, QPointF wrist)
+{
+    auto axial = [&](QPointF a, QPointF b, double& t, double& across) {
+        const QPointF ab = b - a;
+        const double len = std::max(1.0, std::hypot(ab.x(), ab.y()));
+        const QPointF u = ab / len;
+        const QPointF q = p - a;
+        t = (q.x() * u.x() + q.y() * u.y()) / len;
+        across = q.x() * -u.y() + q.y() * u.x();
+    };
+    double t, across;
+    axial(shoulder, elbow, t, across);
+    c = shade(c, 1 - 0.06 * std::exp(-std::pow((t - 0.5) / 0.08, 2)) * std::exp(-std::pow(across / 10, 2)));
+    const double de = std::hypot(p.x() - elbow.x(), p.y() - elbow.y());
+    c = shade(c, 1 + 0.06 * std::exp(-de * de / 40));  // the point of the elbow
+    axial(elbow, wrist, t, across);
+    if (t > 0.1 && t < 0.9)
+        c = shade(c, 1 - 0.08 * std::sin((t - 0.1) / 0.8 * std::numbers::pi) * std::exp(-std::pow((across - 3) / 3.5, 2)));
+    return c;
+}
+
+// Paints limbs on a scratch canvas and lays them over the picture, fading them
+// in from nothing at `from` to full at `to` along the line from `from` to `to`.
+void paintFaded(QImage& img, const Limbs& limbs, const SurfaceColour& colour, QPointF from, QPointF to)
+{
+    QImage layer = canvas(img.width(), img.height());
+    paintLimbs(layer, limbs, colour);
+    const QPointF ab = to - from;
+    const double len2 = ab.x() * ab.x() + ab.y() * ab.y();
+    for (int y = 0; y < layer.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            const double t = ((x + 0.5 - from.x()) * ab.x() + (y + 0.5 - from.y()) * ab.y()) / len2;
+            const double k = std::clamp(t, 0.0, 1.0);
+            const double f = k * k * (3 - 2 * k);
+            if (f < 1)
+                row[x] = qRgba(int(qRed(row[x]) * f), int(qGreen(row[x]) * f), int(qBlue(row[x]) * f),
+                               int(qAlpha(row[x]) * f));
+        }
+    }
+    QPainter p(&img);
+    p.drawImage(0, 0, layer);
+}
+
 // ---- the body ----
 
 namespace {
@@ -135,7 +203,12 @@ Limbs torso()
 {
     return Limbs{{
                      {kNeckTop, kNeckBase, 21, 24},
-                     {QPointF(270, 96), kThrowShoulder, 30, 30},  // shoulders
+                     // the slope from the neck down to each shoulder, thinning so that the
+                     // arm's deltoid, not a ball, rounds off the shoulder
+                     {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-4, 6), 24, 19},
+                     {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
+                     // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
+                     {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
                      {QPointF(306, 120), QPointF(300, 170), 52, 50},  // chest
                      {QPointF(296, 200), QPointF(284, 262), 44, 44},  // waist
                      {QPointF(282, 300), QPointF(278, 330), 54, 56},  // hips
@@ -158,12 +231,9 @@ Limbs farLeg()
 
 Limbs restingArm()
 {
-    return Limbs{{
-                     {kRestShoulder, kRestElbow, 21, 17},
-                     {kRestElbow, kRestHand, 17, 14},
-                     {kRestHand, QPointF(246, 326), 15, 11},
-                 },
-                 6};
+    Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
+    arm.parts.push_back({kRestHand, QPointF(246, 326), 12, 9});  // the relaxed hand
+    return arm;
 }
 
 // The two-piece: a band round the chest and briefs over the hips.
@@ -204,12 +274,57 @@ QImage bodyPicture()
         }
         return c;
     });
-    castShadow(img, arm, 12, 0.4, QPointF(-3, 5));
-    paintLimbs(img, arm, [](double, double, double d, double s, double e) { return skinAt(d, s, e); });
+    Limbs lowerArm = arm;  // the shoulder casts no shadow on itself
+    lowerArm.parts.erase(lowerArm.parts.begin(), lowerArm.parts.begin() + 2);
+    castShadow(img, lowerArm, 12, 0.4, QPointF(-3, 5));
+    paintFaded(
+        img, arm,
+        [](double x, double y, double d, double s, double e) {
+            return armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand);
+        },
+        kRestShoulder + (kRestElbow - kRestShoulder) * 0.12, kRestShoulder + (kRestElbow - kRestShoulder) * 0.32);
     return img;
 }
 
 // ---- the throwing arm ----
+
+namespace {
+
+// A fist round the ladle's handle, seen from the back of the hand: the palm,
+// four curled fingers side by side across the grip, the thumb over them.
+void paintFist(QImage& img, QPointF wrist, QPointF hand, QPointF dir, QPointF side)
+{
+    const Limbs palm{{{wrist, hand + dir * 2, 12.5, 13.5}, {hand - side * 3, hand + side * 4, 12, 12}}, 6};
+    paintLimbs(img, palm, [](double, double, double d, double s, double e) { return skinAt(d, s, e); });
+    // index finger nearest the thumb, the little finger shortest and thinnest
+    const double across[4] = {-10.5, -3.5, 3.5, 10};
+    const double radius[4] = {4.1, 4.3, 4.1, 3.5};
+    const double reach[4] = {12, 13, 12.5, 10.5};
+    for (int i = 3; i >= 0; --i) {
+        const QPointF base = hand + side * across[i] + dir * 1;
+        const QPointF tip = base + dir * reach[i];
+        const Limbs finger{{{base - dir * 4, tip, radius[i] + 0.6, radius[i]},
+                            {tip, tip - dir * 3 + side * 0.5, radius[i] * 0.9, radius[i] * 0.8}},
+                           1.5};
+        castShadow(img, finger, 3, 0.32, dir * 0.8 + side * 1.2);
+        paintLimbs(img, finger, [&](double x, double y, double d, double s, double e) {
+            QColor c = skinAt(d * 0.9 + 0.1, s, e);
+            // the middle joint: a faint crease across the finger
+            const QPointF q = QPointF(x, y) - (base + dir * (reach[i] * 0.55));
+            const double a = q.x() * dir.x() + q.y() * dir.y();
+            c = shade(c, 1 - 0.12 * std::exp(-a * a / 1.6));
+            return c;
+        });
+    }
+    // the thumb, wrapped over the handle from the index side
+    const QPointF thumbBase = hand - dir * 6 - side * 13;
+    const QPointF thumbTip = hand + dir * 9 - side * 10;
+    const Limbs thumb{{{thumbBase, thumbTip, 5.5, 4.3}}, 2};
+    castShadow(img, thumb, 4, 0.45, side * 1.5);
+    paintLimbs(img, thumb, [](double, double, double d, double s, double e) { return skinAt(d, s, e); });
+}
+
+} // namespace
 
 QImage armPicture(const ArmPose& pose)
 {
@@ -217,26 +332,16 @@ QImage armPicture(const ArmPose& pose)
     const QPointF fore = pose.hand - pose.elbow;
     const double len = std::hypot(fore.x(), fore.y());
     const QPointF dir = fore / len;
-    const QPointF wrist = pose.hand - dir * 20;
-    const QPointF fingers = pose.hand + dir * 14;
+    const QPointF wrist = pose.hand - dir * 16;
     const QPointF side(-dir.y(), dir.x());
-    const Limbs limbs{{
-                          {pose.shoulder, pose.elbow, 25, 18},
-                          {pose.elbow, wrist, 18, 13},
-                          {wrist, fingers, 15, 14},                       // palm round the handle
-                          {fingers - side * 6, fingers + side * 8, 11, 11},  // curled fingers
-                      },
-                      7};
-    paintLimbs(img, limbs, [&](double x, double y, double d, double s, double e) {
-        QColor c = skinAt(d, s, e);
-        // knuckle creases across the curled fingers
-        const QPointF q = QPointF(x, y) - fingers;
-        const double along = q.x() * side.x() + q.y() * side.y();
-        const double across = q.x() * dir.x() + q.y() * dir.y();
-        if (std::abs(across) < 10 && std::abs(along) < 12 && std::fmod(along + 24, 6.5) < 0.9)
-            c = shade(c, 0.82);
-        return c;
+    const Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
+    paintLimbs(img, arm, [&](double x, double y, double d, double s, double e) {
+        // the deltoid is broad and matt: no ball-like glint on the shoulder
+        const double ds = std::hypot(x - pose.shoulder.x(), y - pose.shoulder.y());
+        const double matt = 0.35 + 0.65 * std::clamp((ds - 10) / 30.0, 0.0, 1.0);
+        return armDetail(skinAt(d, s * matt, e), QPointF(x, y), pose.shoulder, pose.elbow, wrist);
     });
+    paintFist(img, wrist, pose.hand, dir, side);
     return img;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <functional>
 
 namespace art {
@@ -626,7 +627,9 @@ QImage lakeStrip()
 {
     QImage img = canvas(599, 136);
     for (int x = 0; x < 599; ++x) {
-        const double edge = 62 + 3.5 * std::sin(x * 0.075) + 1.5 * std::sin(x * 0.23 + 1.0)
+        // the crest lies high enough that, with the strips 65 apart, the next
+        // strip's crest never dips below the hill's bottom edge
+        const double edge = 57 + 3.5 * std::sin(x * 0.075) + 1.5 * std::sin(x * 0.23 + 1.0)
                             + 1.2 * (fbm(x / 18.0, 0.5, 307, 2) - 0.5);
         for (int y = 0; y < 136; ++y) {
             const double below = y - edge;
@@ -646,16 +649,40 @@ QImage lakeStrip()
 }
 
 // The hill, in the cabin picture: the walker's feet tread its path at y 194
-// from the shore at the left (x 0) to the cabin (x 171).
+// from the shore at the left (x 0) to the cabin (x 171). Its brow stays above
+// the first lake strip's crest, which lies behind it, and it is solid down to
+// its bottom edge, where the next strip's water runs over it.
 constexpr double kPathY = 194;
 constexpr double kCabinLeft = 168, kCabinRight = 246, kCabinBase = 176;
+constexpr double kDoorX = 223;
 
 double hillTop(double x)
 {
-    // low at the shore, rising under the cabin and behind it
-    return 184 - 16 * std::clamp(x / 170.0, 0.0, 1.0) - 26 * std::clamp((x - 170) / 95.0, 0.0, 1.0)
-           + 2.0 * std::sin(x * 0.09);
+    // lowest at the shore, rising under the cabin and behind it
+    return 160 - 8 * std::clamp(x / 170.0, 0.0, 1.0) - 24 * std::clamp((x - 170) / 95.0, 0.0, 1.0)
+           + 1.5 * std::sin(x * 0.09) + 5 * std::pow(std::clamp(1 - x / 12.0, 0.0, 1.0), 2);  // rounded off at the tip
 }
+
+// Where the bank meets the water: below this the tip of the hill is lake.
+double shoreLine(double x) { return 201 + 1.5 * x; }
+
+// The middle of the trodden path: down from the cabin's door, along the
+// hillside where the walker treads (y 194), and down the bank to the water.
+double pathY(double x)
+{
+    if (x > kCabinLeft - 6) {  // from the door, down the slope
+        const double t = std::clamp((x - (kCabinLeft - 6)) / (kDoorX - kCabinLeft + 6), 0.0, 1.0);
+        return kPathY + (kCabinBase + 1 - kPathY) * t * t;
+    }
+    if (x < 14) {  // down the bank to the shore
+        const double t = (14 - x) / 14.0;
+        return kPathY + 6 * t * t;
+    }
+    return kPathY + 1.2 * std::sin((x - 14) / 154.0 * std::numbers::pi * 2);  // following the lie of the ground
+}
+
+// Half the path's width: narrower as it climbs away towards the cabin.
+double pathHalf(double x) { return 3.6 - 1.4 * std::clamp(x / 220.0, 0.0, 1.0); }
 
 void paintHill(QImage& img)
 {
@@ -663,7 +690,7 @@ void paintHill(QImage& img)
         for (int x = 0; x < img.width(); ++x) {
             const double top = hillTop(x);
             const double below = y - top;
-            const double shore = x * 1.6 + 16 - below;  // the tip slopes into the lake
+            const double shore = shoreLine(x) - y;
             if (below < -0.5 || shore < -0.5)
                 continue;
             const double grass = fbm(x / 6.0, y / 3.0, 310, 3);
@@ -671,9 +698,19 @@ void paintHill(QImage& img)
             c = shade(c, 0.85 + 0.3 * grass);
             if (below < 3)
                 c = mix(c, QColor(220, 200, 90), 0.5);  // evening light on the brow
-            const double path = std::abs(y - (kPathY + 1)) - 2.5;
-            if (x < kCabinLeft && path < 0)
-                c = mix(c, QColor(176, 140, 96), 0.75 * std::clamp(-path, 0.0, 1.0));  // the trodden path
+            if (x < kDoorX + 4) {
+                const double off = y - pathY(x), half = pathHalf(x);
+                const double inside = half - std::abs(off);
+                if (inside > -1.5) {
+                    // worn earth, lighter in the middle, its lower verge in the grass's shade
+                    QColor earth = mix(QColor(150, 112, 72), QColor(196, 160, 112), std::clamp(inside / half, 0.0, 1.0));
+                    earth = shade(earth, 0.9 + 0.2 * fbm(x / 3.0, y / 2.0, 312, 2));
+                    if (inside < 0)
+                        c = off > 0 ? shade(c, 0.8) : mix(c, QColor(210, 200, 110), 0.25);
+                    else
+                        c = mix(c, earth, std::clamp(inside + 0.5, 0.0, 1.0));
+                }
+            }
             if (shore < 10)
                 c = mix(c, QColor(206, 180, 130), 0.8 * (1 - std::max(0.0, shore) / 10));  // sand at the shore
             const double cover = std::clamp(std::min(below, shore) + 0.5, 0.0, 1.0);
