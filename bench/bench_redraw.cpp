@@ -29,7 +29,7 @@ void CopyTwoBuffers(benchmark::State& state)
     Rooms r(true);
     for (auto _ : state) {
         for (int p = 0; p < 2; ++p) {
-            QImage& to = r.piirto.view(p).image();
+            QImage& to = r.piirto.view(p).imageToWrite();
             const QImage& from = r.piirto.buffer(p).image();
             std::memcpy(to.bits(), from.constBits(), size_t(from.sizeInBytes()));
         }

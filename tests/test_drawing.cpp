@@ -17,7 +17,7 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 Surface filled(int w, int h, QRgb c)
 {
     Surface s(w, h);
-    s.image().fill(c);
+    s.imageToWrite().fill(c);
     return s;
 }
 
@@ -29,7 +29,7 @@ Surface noisy(int w, int h, uint32_t seed)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             v = v * 1664525u + 1013904223u;
-            s.image().setPixel(x, y, 0xFF000000 | (v >> 8));
+            s.imageToWrite().setPixel(x, y, 0xFF000000 | (v >> 8));
         }
     return s;
 }
@@ -63,9 +63,9 @@ TEST(Raster, OperationsWorkPerChannel)
 TEST(Raster, MaskedDrawLeavesTheGroundAndCoversWithTheObject)
 {
     Surface sprite = filled(2, 1, kBlack);
-    sprite.image().setPixel(1, 0, 0xFF20C040);
+    sprite.imageToWrite().setPixel(1, 0, 0xFF20C040);
     Surface mask = filled(2, 1, kWhite);
-    mask.image().setPixel(1, 0, kBlack);
+    mask.imageToWrite().setPixel(1, 0, kBlack);
     Surface d = filled(2, 1, 0xFF8899AA);
     MaskedDraw(d, 0, 0, sprite, mask);
     EXPECT_EQ(at(d, 0, 0), 0xFF8899AAu);  // white mask, black sprite: untouched
@@ -114,7 +114,7 @@ TEST(Surfaces, PictureAssignmentWipesAndResizes)
 {
     Surface s(10, 10);
     EXPECT_EQ(at(s, 3, 3), kWindowColour);
-    s.image().setPixel(3, 3, kBlack);
+    s.imageToWrite().setPixel(3, 3, kBlack);
     s.assignPicture(filled(4, 2, 0xFF123456));
     EXPECT_EQ(s.width(), 4);
     EXPECT_EQ(s.height(), 2);
@@ -154,8 +154,9 @@ TEST(Catalogue, EveryPairHasItsSizeDepthAndMaskRule)
                     opaque += s != 0;
                 } else {
                     ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << x << "," << y;
-                    if (m == 0xFFFFFF)
+                    if (m == 0xFFFFFF) {
                         ASSERT_EQ(s, 0u) << "sprite not black where absent at " << x << "," << y;
+                    }
                     opaque += m == 0;
                 }
             }
@@ -216,8 +217,9 @@ TEST(Sprites, KeptBitmapsDrawExactlyWhatReloadingDraws)
                 reloading.DrawSprite1(placed(at.x(), at.y(), flip), e.id);
                 ASSERT_TRUE(cached.buffer(0).image() == reloading.buffer(0).image());
                 ASSERT_TRUE(cached.Sprite.image() == reloading.Sprite.image());
-                if (flip != 0)
+                if (flip != 0) {
                     ASSERT_TRUE(cached.Sprite2.image() == reloading.Sprite2.image());
+                }
             }
         }
     }
@@ -277,21 +279,52 @@ TEST(Sprites, MirroredDrawOfTheRealBodyLeavesItsPairInTheScratchSurfaces)
     EXPECT_EQ(piirto.Mask2.width(), 380);
 }
 
-TEST(Sprites, ShowViewPresentsTheWholeBuffer)
+namespace {
+
+// Records what the windows are asked to paint.
+struct RecordingSink : ViewSink {
+    void present(int player, const QRegion& changed) override { calls.push_back({player, changed}); }
+    std::vector<std::pair<int, QRegion>> calls;
+};
+
+} // namespace
+
+TEST(Sprites, ShowViewCopiesTheBufferAndMarksOnlyWhatDiffers)
 {
-    struct Sink : ViewSink {
-        void refresh(int player, const QRect& area) override { calls.push_back({player, area}); }
-        std::vector<std::pair<int, QRect>> calls;
-    } sink;
+    RecordingSink sink;
     Piirto piirto(&sink);
     piirto.ShowView2();
     EXPECT_EQ(at(piirto.view(1), 100, 100), kWindowColour);  // a fresh buffer is the window colour
-    piirto.buffer(1).image().setPixel(511, 767, 0xFF112233);
+    EXPECT_TRUE(sink.calls.empty());                          // and so was the view: nothing to paint
+
+    // Written behind the change log's back: the whole view is compared.
+    piirto.buffer(1).imageToWrite().setPixel(511, 767, 0xFF112233);
+    piirto.buffer(1).imageToWrite().setPixel(3, 5, 0xFF445566);
     piirto.ShowView2();
     EXPECT_EQ(at(piirto.view(1), 511, 767), 0xFF112233u);
+    EXPECT_EQ(at(piirto.view(1), 3, 5), 0xFF445566u);
     EXPECT_EQ(at(piirto.view(0), 511, 767), kWindowColour);
+    ASSERT_EQ(sink.calls.size(), 1u);
+    EXPECT_EQ(sink.calls[0].first, 1);
+    EXPECT_EQ(sink.calls[0].second, QRegion(511, 767, 1, 1).united(QRegion(3, 5, 1, 1)));
+
+    // Drawn through the log: only the sprite's changed pixels are marked.
+    Muuttujat s;
+    NewMatch(s);
+    piirto.DrawSprite2(s.Head(1), 101);
+    piirto.ShowView2();
     ASSERT_EQ(sink.calls.size(), 2u);
-    EXPECT_EQ(sink.calls[1], std::make_pair(1, QRect(0, 0, 512, 768)));
+    const QRegion face = sink.calls[1].second;
+    EXPECT_TRUE(QRegion(s.Head(1).X, s.Head(1).Y, 132, 155).contains(face.boundingRect()));
+    long long marked = 0, differs = 0;
+    for (const QRect& r : face)
+        marked += r.width() * r.height();
+    for (int y = 0; y < kViewHeight; ++y)
+        for (int x = 0; x < kViewWidth; ++x)
+            differs += at(piirto.view(1), x, y) != kWindowColour;
+    EXPECT_GT(differs, 0);
+    EXPECT_LE(marked, differs * 3 / 2);  // row spans, not the sprite's box
+    EXPECT_TRUE(piirto.view(1).image() == piirto.buffer(1).image());
 }
 
 // ---- the rooms ----
@@ -428,7 +461,7 @@ TEST(Readouts, PrintOnTheRoomPictureAndReachTheView)
 {
     Rooms r;
     r.s.Temperature(0) = 87;
-    r.piirto.buffer(0).image().fill(0xFFFF00FF);
+    r.piirto.buffer(0).imageToWrite().fill(0xFFFF00FF);
     r.scene.DrawTemperature1();
     const QImage& room = r.piirto.roomPicture(0).image();
     const QImage& buf = r.piirto.buffer(0).image();
@@ -461,16 +494,15 @@ TEST(Readouts, PlayerOnesRectanglesOverlapAndTheLaterOneWins)
 
 TEST(Readouts, PlayerTwosPointsLineIsCutAtTheEdge)
 {
-    struct Sink : ViewSink {
-        void refresh(int, const QRect& area) override { areas.push_back(area); }
-        std::vector<QRect> areas;
-    } sink;
+    RecordingSink sink;
     Rooms r;
     r.piirto.setSink(&sink);
-    r.scene.DrawScore2();
-    ASSERT_EQ(sink.areas.size(), 1u);
-    EXPECT_EQ(sink.areas[0], QRect(120, 20, 392, 40));
+    r.scene.DrawScore2();  // over a white view: the whole rectangle differs
+    ASSERT_EQ(sink.calls.size(), 1u);
+    EXPECT_EQ(sink.calls[0].second, QRegion(120, 20, 392, 40));
     EXPECT_EQ(r.scene.scoreText(1), "Pisteet : 0 Kunto 100.%");
+    r.scene.DrawScore2();  // the same line again: nothing new to paint
+    EXPECT_EQ(sink.calls.size(), 1u);
 }
 
 TEST(Rooms, TheLayersThatNeverMoveAreRedrawnWhenTheyDo)

@@ -40,8 +40,9 @@ TEST(Soak, RandomKeysAndTicks)
             ASSERT_LE(m.s.Water(p).Y, 520);
             ASSERT_GE(m.s.Water(p).Extra1, 0);
             ASSERT_LE(m.s.Water(p).Extra1, 5);
-            if (m.on(steamTimer(p)) && !m.s.GameStopped)
+            if (m.on(steamTimer(p)) && !m.s.GameStopped) {
                 ASSERT_TRUE(m.s.Steam(p).Id == 301 || m.s.Steam(p).Id == 303);
+            }
         }
         for (int j = 0; j < 6 && everOutdoors; ++j) {
             ASSERT_GE(m.s.Wave(j).X, -10);

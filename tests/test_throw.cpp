@@ -223,8 +223,9 @@ TEST(Throw, RedrawnViewsMatchAFreshDrawingOfTheSameState)
         Module1 scene(m.s, fresh);
         scene.RedrawScenes();
         for (int p = 0; p < 2; ++p) {
-            if (!m.s.Outside(p))
+            if (!m.s.Outside(p)) {
                 ASSERT_TRUE(fresh.view(p).image() == m.game.piirto.view(p).image()) << "tick " << t << " player " << p;
+            }
         }
     }
 }

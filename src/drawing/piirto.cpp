@@ -247,30 +247,100 @@ void Piirto::FlipSprite()
 
 void Piirto::ShowView(int player)
 {
-    Surface& from = buffer(player);
-    Surface& to = view(player);
-    if (presented_[player] && from.changes().known() && to.changes().known()) {
-        // The view still holds the last frame: copy what changed on either side.
-        QRegion changed;
-        for (const QRect& r : from.changes().areas())
-            changed += r;
-        for (const QRect& r : to.changes().areas())
-            changed += r;
-        for (const QRect& r : changed)
-            BitBlt(to, r.x(), r.y(), r.width(), r.height(), from, r.x(), r.y(), Rop::SrcCopy);
-    } else {
-        BitBlt(to, 0, 0, kViewWidth, kViewHeight, from, 0, 0, Rop::SrcCopy);
-    }
-    from.markPresented();
-    to.markPresented();
+    const Surface& from = buffer(player);
+    const Surface& to = view(player);
+    // Unless the view lost track, it still holds the last frame outside what
+    // changed on either side since then.
+    if (presented_[player] && from.changes().known() && to.changes().known())
+        present(player, from.changes().region().united(to.changes().region()));
+    else
+        present(player, QRegion(0, 0, kViewWidth, kViewHeight));
+    buffer(player).markPresented();
+    view(player).markPresented();
     presented_[player] = true;
-    refreshView(player, QRect(0, 0, kViewWidth, kViewHeight));
 }
 
-void Piirto::refreshView(int player, const QRect& area)
+namespace {
+
+// The pixels that differ between two images inside one rectangle, copied
+// from one to the other, as one span per row.
+void copyDifferences(const QImage& from, QImage& to, const QRect& r, std::vector<QRect>& spans)
 {
+    const size_t rowBytes = sizeof(QRgb) * size_t(r.width());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const auto* s = reinterpret_cast<const QRgb*>(from.constScanLine(y)) + r.left();
+        auto* d = reinterpret_cast<QRgb*>(to.scanLine(y)) + r.left();
+        if (std::memcmp(s, d, rowBytes) == 0)
+            continue;
+        int first = 0, end = r.width();
+        while (s[first] == d[first])
+            ++first;
+        while (s[end - 1] == d[end - 1])
+            --end;
+        std::memcpy(d + first, s + first, sizeof(QRgb) * size_t(end - first));
+        spans.emplace_back(r.left() + first, y, end - first, 1);
+    }
+}
+
+// The region of row spans: spans of one row joined where they touch, rows
+// with the same spans stacked into one band.
+QRegion regionOfSpans(std::vector<QRect>& spans)
+{
+    std::sort(spans.begin(), spans.end(), [](const QRect& a, const QRect& b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    std::vector<QRect> rows;
+    for (const QRect& span : spans) {
+        if (!rows.empty() && rows.back().y() == span.y() && span.left() <= rows.back().right() + 1)
+            rows.back().setRight(std::max(rows.back().right(), span.right()));
+        else
+            rows.push_back(span);
+    }
+    std::vector<QRect> bands;
+    size_t band = 0;  // the first rectangle of the last band
+    for (size_t i = 0; i < rows.size();) {
+        size_t next = i;
+        while (next < rows.size() && rows[next].y() == rows[i].y())
+            ++next;
+        const size_t count = next - i;
+        const bool stacks = !bands.empty() && bands.size() - band == count
+                            && bands[band].bottom() + 1 == rows[i].y()
+                            && std::equal(rows.begin() + long(i), rows.begin() + long(next),
+                                          bands.begin() + long(band), [](const QRect& a, const QRect& b) {
+                                              return a.left() == b.left() && a.right() == b.right();
+                                          });
+        if (stacks) {
+            for (size_t k = band; k < bands.size(); ++k)
+                bands[k].setBottom(rows[i].y());
+        } else {
+            band = bands.size();
+            bands.insert(bands.end(), rows.begin() + long(i), rows.begin() + long(next));
+        }
+        i = next;
+    }
+    QRegion region;
+    region.setRects(bands.data(), int(bands.size()));
+    return region;
+}
+
+} // namespace
+
+void Piirto::present(int player, const QRegion& area)
+{
+    const Surface& from = buffer(player);
+    Surface& to = view(player);
+    std::vector<QRect> spans;
+    for (const QRect& r : area.intersected(QRect(0, 0, kViewWidth, kViewHeight)))
+        copyDifferences(from.image(), to.imageFor(r), r, spans);
+    if (sink_ && !spans.empty())
+        sink_->present(player, regionOfSpans(spans));
+}
+
+void Piirto::setViewPicture(int player, const Surface& picture)
+{
+    view(player).assignPicture(picture);
     if (sink_)
-        sink_->refresh(player, area);
+        sink_->present(player, QRegion(0, 0, kViewWidth, kViewHeight));
 }
 
 } // namespace hovla

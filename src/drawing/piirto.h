@@ -20,11 +20,13 @@ namespace hovla {
 constexpr int kViewWidth = 512;
 constexpr int kViewHeight = 768;
 
-// Puts a view's image on the screen; the windows implement it.
+// Puts a view's image on the screen; the windows implement it. A region
+// marked here is painted once the running handler has finished, together with
+// everything else marked meanwhile, so no half-drawn frame is ever shown.
 class ViewSink {
 public:
     virtual ~ViewSink() = default;
-    virtual void refresh(int player, const QRect& area) = 0;
+    virtual void present(int player, const QRegion& changed) = 0;
 };
 
 class Piirto {
@@ -53,8 +55,11 @@ public:
     void ShowView1() { ShowView(0); }
     void ShowView2() { ShowView(1); }
     void ShowView(int player);
-    // Puts part of a view on the screen at once.
-    void refreshView(int player, const QRect& area);
+    // Copies area of the back buffer to the view and marks for the screen
+    // just the pixels that differ from what the view showed.
+    void present(int player, const QRegion& area);
+    // Gives a view a picture of its own, all of it to be shown.
+    void setViewPicture(int player, const Surface& picture);
 
     // Loads bitmap id into a work surface, which takes its size.
     void loadInto(Surface& surface, int16_t id);

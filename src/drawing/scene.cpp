@@ -122,9 +122,7 @@ void Module1::printReadout(int player, const QRect& r, const std::string& line)
         painter.setPen(Qt::black);
         painter.drawText(origin, text);
     }
-    BitBlt(piirto_.view(player), r.x(), r.y(), r.width(), r.height(), buffer, r.x(), r.y(),
-           Rop::SrcCopy);
-    piirto_.refreshView(player, r.intersected(QRect(0, 0, kViewWidth, kViewHeight)));
+    piirto_.present(player, r);
 }
 
 } // namespace hovla

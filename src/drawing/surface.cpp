@@ -51,10 +51,7 @@ void Surface::assignPicture(const QImage& picture)
                            && image_.bytesPerLine() == source.bytesPerLine();
     if (sameShape && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known()) {
         // The same picture again: restore only what was drawn over it.
-        QRegion drawnOver;
-        for (const QRect& r : sincePicture_.areas())
-            drawnOver += r;
-        for (const QRect& area : drawnOver.intersected(image_.rect())) {
+        for (const QRect& area : sincePicture_.region().intersected(image_.rect())) {
             for (int y = area.top(); y <= area.bottom(); ++y)
                 std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + area.left(),
                             reinterpret_cast<const QRgb*>(source.constScanLine(y)) + area.left(),
@@ -76,7 +73,7 @@ void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx
 {
     if (dst.isNull() || src.isNull())
         return;
-    const Clip c = clip(std::as_const(dst).image(), x, y, w, h, src.image(), sx, sy);
+    const Clip c = clip(dst.image(), x, y, w, h, src.image(), sx, sy);
     if (c.empty())
         return;
     const QImage& in = src.image();

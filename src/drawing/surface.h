@@ -4,8 +4,7 @@
 
 #include <QImage>
 #include <QRect>
-
-#include <vector>
+#include <QRegion>
 
 namespace hovla {
 
@@ -19,36 +18,31 @@ enum class Rop {
 // The system window colour a fresh surface is filled with.
 constexpr QRgb kWindowColour = 0xFFFFFFFF;
 
-// The areas written since some moment, or not known once they were too many
-// or the writer did not say.
+// The region written since some moment, or not known once a writer did not
+// say where it wrote.
 class AreaLog {
 public:
     void add(const QRect& area)
     {
-        if (!known_ || area.isEmpty())
-            return;
-        if (areas_.size() >= kMost)
-            forget();
-        else
-            areas_.push_back(area);
+        if (known_ && !area.isEmpty())
+            region_ += area;
     }
     void forget()
     {
         known_ = false;
-        areas_.clear();
+        region_ = QRegion();
     }
     void restart()
     {
         known_ = true;
-        areas_.clear();
+        region_ = QRegion();
     }
     bool known() const { return known_; }
-    const std::vector<QRect>& areas() const { return areas_; }
+    const QRegion& region() const { return region_; }
 
 private:
-    static constexpr size_t kMost = 64;
     bool known_ = false;
-    std::vector<QRect> areas_;
+    QRegion region_;
 };
 
 class Surface {
@@ -66,7 +60,7 @@ public:
 
     const QImage& image() const { return image_; }
     // For writing anywhere: the surface loses track of what changed.
-    QImage& image()
+    QImage& imageToWrite()
     {
         pictureKey_ = 0;
         sincePicture_.forget();

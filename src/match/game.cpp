@@ -313,8 +313,7 @@ void Game::StartMatch()
     io_.windows.hideMenu();
     io_.windows.moveMainToTopLeft();
     for (int p = 0; p < 2; ++p) {
-        piirto.view(p).assignPicture(piirto.roomPicture(p));
-        piirto.refreshView(p, QRect(0, 0, kViewWidth, kViewHeight));
+        piirto.setViewPicture(p, piirto.roomPicture(p));
     }
     NewMatch(s);
     // A new match starts clean: nothing of a throw or trip cut off by the

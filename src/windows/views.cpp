@@ -24,8 +24,10 @@ void ViewWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect area = event->rect();
-    painter.drawImage(area, surface_.image(), area);
+    for (const QRect& area : event->region()) {
+        painter.drawImage(area, surface_.image(), area);
+        paintedArea_ += qint64(area.width()) * area.height();
+    }
 }
 
 PL::PL(Piirto& piirto)
@@ -38,10 +40,9 @@ PL::PL(Piirto& piirto)
     }
 }
 
-void PL::refresh(int player, const QRect& area)
+void PL::present(int player, const QRegion& changed)
 {
-    if (isVisible())
-        views.at(player)->repaint(area);
+    views.at(player)->update(changed);
 }
 
 void PL::closeEvent(QCloseEvent* event)

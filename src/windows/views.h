@@ -17,18 +17,21 @@ namespace hovla {
 class ViewWidget : public QWidget {
 public:
     ViewWidget(const Surface& surface, QWidget* parent);
+    // Pixels painted so far, in view pixels: what the window was sent.
+    long long paintedArea() const { return paintedArea_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const Surface& surface_;
+    long long paintedArea_ = 0;
 };
 
 class PL : public QWidget, public ViewSink {
 public:
     explicit PL(Piirto& piirto);
-    void refresh(int player, const QRect& area) override;
+    void present(int player, const QRegion& changed) override;
 
     std::array<ViewWidget*, 2> views{};  // pHovla1, pHovla2
     std::function<void()> onClose;       // Form_Unload
