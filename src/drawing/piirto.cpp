@@ -263,22 +263,33 @@ void Piirto::ShowView(int player)
 namespace {
 
 // The pixels that differ between two images inside one rectangle, copied
-// from one to the other, as one span per row.
+// from one to the other, as spans of rows. A span ends where more than kGap
+// pixels in a row are the same, so a moving sprite's outline is not painted
+// as its box.
 void copyDifferences(const QImage& from, QImage& to, const QRect& r, std::vector<QRect>& spans)
 {
+    constexpr int kGap = 8;
     const size_t rowBytes = sizeof(QRgb) * size_t(r.width());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const auto* s = reinterpret_cast<const QRgb*>(from.constScanLine(y)) + r.left();
         auto* d = reinterpret_cast<QRgb*>(to.scanLine(y)) + r.left();
         if (std::memcmp(s, d, rowBytes) == 0)
             continue;
-        int first = 0, end = r.width();
-        while (s[first] == d[first])
-            ++first;
+        int end = r.width();
         while (s[end - 1] == d[end - 1])
             --end;
-        std::memcpy(d + first, s + first, sizeof(QRgb) * size_t(end - first));
-        spans.emplace_back(r.left() + first, y, end - first, 1);
+        for (int x = 0; x < end;) {
+            while (s[x] == d[x])
+                ++x;
+            int last = x;
+            for (int i = x + 1; i < end && i - last <= kGap; ++i) {
+                if (s[i] != d[i])
+                    last = i;
+            }
+            std::memcpy(d + x, s + x, sizeof(QRgb) * size_t(last + 1 - x));
+            spans.emplace_back(r.left() + x, y, last + 1 - x, 1);
+            x = last + 1;
+        }
     }
 }
 

@@ -1,0 +1,117 @@
+// What reaches the screen: every paint of a view shows a whole frame, with
+// both readouts written, and only what changed since the last paint is sent.
+#include "fakes.h"
+#include "windows/app.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace hovla;
+using namespace hovla::test;
+
+namespace {
+
+struct SilentService : SoundService {
+    struct Buffer : SoundBuffer {
+        int32_t GetStatus() override { return 0; }
+        void SetPan(int32_t) override {}
+        void SetVolume(int32_t) override {}
+        void Play(uint8_t) override {}
+        double Seconds() const override { return 0; }
+    };
+    void CreateRoot() override {}
+    void CreateDevice(const std::string&) override {}
+    void SetCooperativeLevel(WindowHandle, int32_t) override {}
+    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string&) override
+    {
+        return std::make_unique<Buffer>();
+    }
+};
+
+int blackPixels(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == 0;
+    return n;
+}
+
+// Watches one view's paints: what the view held each time, and how much.
+struct PaintWatch : QObject {
+    const Surface& surface;
+    int player;
+    int paints = 0;
+    std::vector<std::string> halfDrawn;
+    long long painted = 0, differed = 0;
+    QImage last;
+
+    PaintWatch(const Surface& s, int p) : surface(s), player(p), last(s.image().copy()) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++paints;
+        const QImage& now = surface.image();
+        const QRect readouts[] = {Module1::temperatureRect(player), Module1::scoreRect(player)};
+        for (const QRect& r : readouts) {
+            if (blackPixels(now, r.intersected(now.rect())) < 40)
+                halfDrawn.push_back("paint " + std::to_string(paints));
+        }
+        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+            painted += qint64(r.width()) * r.height();
+        for (int y = 0; y < now.height(); ++y)
+            for (int x = 0; x < now.width(); ++x)
+                differed += now.pixel(x, y) != last.pixel(x, y);
+        last = now.copy();
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(Presenting, EveryPaintShowsAWholeFrameAndOnlyWhatChanged)
+{
+    SilentService service;
+    RecordingMessages messages;
+    App app(service, messages, [](int) {});
+    app.start();
+    app.Picture1_Click();
+    QTest::qWait(100);  // the first paints of the new match
+
+    // The bare room and yard have no black in the readout bands: black there is text.
+    for (const Surface* bare : {&app.game.piirto.roomPicture(0), &app.game.piirto.yardPicture()})
+        ASSERT_LT(blackPixels(bare->image(), QRect(0, 18, 512, 44)), 40);
+
+    PaintWatch watch[] = {{app.game.piirto.view(0), 0}, {app.game.piirto.view(1), 1}};
+    for (int p = 0; p < 2; ++p)
+        app.pl.views[p]->installEventFilter(&watch[p]);
+
+    // Player 1 walks to the lake and back; player 2 throws, again and again.
+    const long firstTick = app.clock.ticks();
+    QTest::keyClick(&app.pl, Qt::Key_A);
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(&app.pl, Qt::Key_L);
+        QTest::qWait(500);
+    }
+    EXPECT_EQ(app.game.s.Outside(0), 0) << "the trip is over";
+    const long ticks = app.clock.ticks() - firstTick;
+    for (PaintWatch& w : watch) {
+        EXPECT_GT(w.paints, w.player == 0 ? 140 : 20) << "player " << w.player;  // a trip; five throws
+        EXPECT_LE(w.paints, ticks + 1) << "player " << w.player << ": at most one paint a tick";
+        EXPECT_TRUE(w.halfDrawn.empty()) << "player " << w.player << ": " << w.halfDrawn.size()
+                                         << " paints without both readouts, first " << w.halfDrawn[0];
+        EXPECT_GT(w.differed, 0);
+        EXPECT_LE(w.painted, w.differed * 3 / 2) << "player " << w.player << " painted " << w.painted
+                                                 << " pixels for " << w.differed << " that changed";
+        std::printf("player %d: %d paints, %lld pixels painted for %lld changed (%.2fx)\n", w.player + 1,
+                    w.paints, w.painted, w.differed, double(w.painted) / double(w.differed));
+    }
+    for (PaintWatch& w : watch)
+        app.pl.views[w.player]->removeEventFilter(&w);
+    app.pl.hide();
+    if (app.menu())
+        app.menu()->hide();
+}
