@@ -164,3 +164,25 @@ TEST(Sim, AFatalErrorIsShownAndEndsTheRun)
     ASSERT_EQ(r.events.size(), 6u);  // nothing after the tick that failed
     EXPECT_TRUE(message(r.events[5]).contains("Ladle(0, 2)")) << message(r.events[5]).toStdString();
 }
+
+// Twelve and more sounds at once on the hand-turned clock, which stands still
+// between lines: every play is answered at once, the oldest voice giving way.
+TEST(Sim, AFloodOfSoundsRunsOn)
+{
+    std::string script = "start\n";
+    for (int n = 0; n < 14; ++n)
+        script += "key a\n";
+    script += "tick 1\n";
+    const SimRun r = simulate(script);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.events.size(), 17u);
+    std::vector<int> taken;
+    for (int n = 2; n <= 15; ++n) {
+        const QJsonArray sounds = r.events[n]["sounds"].toArray();
+        ASSERT_EQ(sounds.size(), 1) << "key " << n - 1;
+        EXPECT_EQ(sounds[0].toObject()["file"].toString(), "ulos1.wav");
+        taken.push_back(sounds[0].toObject()["slot"].toInt());
+    }
+    // the welcome holds slot 0; ten free voices, then the oldest gives way
+    EXPECT_EQ(taken, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 1, 2, 3}));
+}

@@ -98,8 +98,7 @@ protected:
     FakeService service;
     CountingSettings settings;
     test::RecordingMessages messages;
-    double now = 0;
-    DX7Sound pool{service, settings, messages, [this] { return now += 0.01; }};
+    DX7Sound pool{service, settings, messages};
     std::vector<std::pair<std::string, int16_t>> plays;
     const std::string folder = "/game/Audio" + std::string(1, std::filesystem::path::preferred_separator);
 };
@@ -134,35 +133,34 @@ TEST_F(SoundPoolTest, SearchStartsAtCurrentSlotStaysThereAndWrapsToZero)
     EXPECT_EQ(play("ulos1.wav"), 0);  // from 10 on to 0
 }
 
-TEST_F(SoundPoolTest, WithAllElevenPlayingTheTwelfthWaitsForTheFirstToStop)
+TEST_F(SoundPoolTest, WithEveryVoiceBusyTheOldestGivesWayAtOnce)
 {
     startUp();
     for (int n = 1; n <= 10; ++n)
-        play("kiuas.wav");
-    // Slots 7 and 2 stop together, three rounds on; from slot 10 on, 2 comes first.
+        EXPECT_EQ(play("kiuas.wav"), n);
+    // Eleven voices sound; the welcome on slot 0 started first.
     service.polls = 0;
-    service.onStatus = [this] {
-        if (service.polls == 33)
-            buffer(7).playing = buffer(2).playing = false;
-    };
-    EXPECT_EQ(play("ulos1.wav"), 2);
-    EXPECT_GT(service.polls, 33);
-    EXPECT_EQ(buffer(2).file, "ulos1.wav");
-    EXPECT_LT(now, 1.0);
+    EXPECT_EQ(play("ulos1.wav"), 0);
+    EXPECT_LE(service.polls, 11);
+    EXPECT_EQ(buffer(0).file, "ulos1.wav");
+    EXPECT_TRUE(buffer(0).playing);
+    EXPECT_EQ(play("ulos1.wav"), 1);  // now slot 1 has sounded longest
+    // A free voice is still found from CurrentSlot on, before any gives way.
+    buffer(5).playing = false;
+    EXPECT_EQ(play("kiuas.wav"), 5);
 }
 
-TEST_F(SoundPoolTest, WaitForASlotEndsWhenTheLongestSoundWouldHaveEnded)
+TEST_F(SoundPoolTest, AFloodOfSoundsNeverWaits)
 {
     startUp();
-    for (int n = 1; n <= 10; ++n)
-        play("kiuas.wav");
-    // No slot ever reports a stop: after 2.6 s, the welcome's length, the
-    // slot the search started from is taken.
-    EXPECT_EQ(play("ulos1.wav"), 10);
-    EXPECT_GE(now, 2.6);
-    EXPECT_LT(now, 2.8);
-    EXPECT_EQ(buffer(10).file, "ulos1.wav");
-    EXPECT_TRUE(buffer(10).playing);
+    service.polls = 0;
+    for (int n = 1; n <= 40; ++n)
+        pool.PlaySoundFile(n % 2 ? "kiuas.wav" : "ulos1.wav");
+    EXPECT_LE(service.polls, 40 * 11);
+    EXPECT_EQ(plays.size(), 41u);
+    // Round and round the pool, each voice taken over in turn.
+    for (int n = 1; n <= 40; ++n)
+        EXPECT_EQ(plays[n].second, n % 11) << "play " << n;
 }
 
 TEST_F(SoundPoolTest, SettingsBecomeDevicePanAndVolume)
@@ -194,28 +192,31 @@ TEST_F(SoundPoolTest, SettingsBecomeDevicePanAndVolume)
     EXPECT_EQ(callsOnPlay(80, 0), "SetPan -10000; SetVolume -1200; ");  // pan first
 }
 
-TEST_F(SoundPoolTest, MissingFileIsToldAtEveryPlayAndTheSlotPlaysItsPreviousSound)
+TEST_F(SoundPoolTest, MissingFileIsToldOnceAndNothingPlaysInItsPlace)
 {
     service.missing = "kiuas.wav";
     startUp();
     const auto* welcome = &buffer(0);
-    for (std::size_t throwNo = 1; throwNo <= 2; ++throwNo) {
+    for (int throwNo = 1; throwNo <= 3; ++throwNo) {
         buffer(0).playing = false;
         EXPECT_EQ(play("kiuas.wav"), 0);
-        ASSERT_EQ(messages.shown.size(), throwNo);
-        EXPECT_EQ(messages.shown.back().text, "File not found | " + folder + "kiuas.wav");
-        EXPECT_EQ(messages.shown.back().caption, "Hovla");
-        EXPECT_EQ(messages.shown.back().icon, MessageIcon::None);
-        EXPECT_EQ(&buffer(0), welcome);
-        EXPECT_EQ(service.log.back(), "#12 Play 0");
+        EXPECT_EQ(&buffer(0), welcome);  // the slot keeps what it had
     }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "File not found | " + folder + "kiuas.wav");
+    EXPECT_EQ(messages.shown[0].caption, "Hovla");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
+    EXPECT_EQ(service.log.back(), "#12 Play 0");  // the welcome, and nothing since
+    EXPECT_EQ(plays, (decltype(plays){{"WELCOME.wav", 0}}));
+    EXPECT_EQ(play("ulos1.wav"), 0);  // other files still play
+    EXPECT_EQ(plays.back(), std::make_pair(std::string("ulos1.wav"), int16_t(0)));
 }
 
 TEST_F(SoundPoolTest, SlotThatNeverLoadedIsNeverPlayed)
 {
     service.missing = "WELCOME.wav";
     startUp();
-    EXPECT_EQ(messages.shown.size(), 12u);  // eleven slots, then the welcome itself
+    EXPECT_EQ(messages.shown.size(), 1u);  // eleven slots and the welcome, told once
     EXPECT_TRUE(plays.empty());
     EXPECT_EQ(play("kiuas.wav"), 0);
     EXPECT_EQ(plays, (decltype(plays){{"kiuas.wav", 0}}));

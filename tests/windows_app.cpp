@@ -16,23 +16,30 @@ namespace {
 
 struct FakeBuffer : SoundBuffer {
     std::vector<std::string>* log;
-    explicit FakeBuffer(std::vector<std::string>* l) : log(l) {}
-    int32_t GetStatus() override { return 0; }
+    bool endless = false;  // sounds until released
+    bool started = false;
+    explicit FakeBuffer(std::vector<std::string>* l, bool e) : log(l), endless(e) {}
+    int32_t GetStatus() override { return endless && started ? kPlaying : 0; }
     void SetPan(int32_t pan) override { log->push_back("pan " + std::to_string(pan)); }
     void SetVolume(int32_t v) override { log->push_back("volume " + std::to_string(v)); }
-    void Play(uint8_t) override { log->push_back("play"); }
+    void Play(uint8_t) override
+    {
+        log->push_back("play");
+        started = true;
+    }
     double Seconds() const override { return 1.0; }
 };
 
 struct FakeService : SoundService {
     std::vector<std::string> log;
+    bool endless = false;
     void CreateRoot() override {}
     void CreateDevice(const std::string&) override {}
     void SetCooperativeLevel(WindowHandle, int32_t) override {}
     std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override
     {
         log.push_back("load " + path.substr(path.rfind('/') + 1));
-        return std::make_unique<FakeBuffer>(&log);
+        return std::make_unique<FakeBuffer>(&log, endless);
     }
 };
 
@@ -248,4 +255,30 @@ TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
     app.pl.hide();
     if (app.menu())
         app.menu()->hide();
+}
+
+// Forty quick presses of the trip keys: forty sounds over eleven voices that
+// never fall quiet. The game takes a voice over each time and never waits.
+TEST(Windows, AFloodOfSoundsNeverStopsTheGame)
+{
+    Program p;
+    p.service.endless = true;
+    p.app.start();
+    p.app.Picture1_Click();
+    const long before = p.app.clock.ticks();
+    QElapsedTimer wall;
+    wall.start();
+    long longest = 0;
+    for (int n = 0; n < 40; ++n) {
+        QElapsedTimer press;
+        press.start();
+        QTest::keyClick(&p.app.pl, n % 2 ? Qt::Key_K : Qt::Key_A);
+        longest = std::max<long>(longest, long(press.elapsed()));
+        QTest::qWait(5);
+    }
+    QTest::qWait(100);
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    EXPECT_EQ(p.plays.size(), 41u);  // the welcome and forty trips
+    EXPECT_LT(longest, 50) << "ms for one key";
+    EXPECT_GT(p.app.clock.ticks() - before, long(seconds * 64 * 0.8));
 }

@@ -1,7 +1,6 @@
 #include "sound/dx7sound.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <optional>
 
@@ -23,15 +22,9 @@ uint8_t toByte(int value, const char* name)
 
 } // namespace
 
-DX7Sound::DX7Sound(SoundService& service, SoundSettings& settings, Messages& messages, Clock clock)
-    : service_(service), settings_(settings), messages_(messages), clock_(std::move(clock))
+DX7Sound::DX7Sound(SoundService& service, SoundSettings& settings, Messages& messages)
+    : service_(service), settings_(settings), messages_(messages)
 {
-}
-
-double DX7Sound::steadySeconds()
-{
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
 void DX7Sound::InitDirectSound(WindowHandle window)
@@ -71,11 +64,11 @@ void DX7Sound::LoadSoundPool(int16_t count, const std::string& fileName)
     }
 }
 
-void DX7Sound::LoadBuffer(int16_t index, const std::string& fileName)
+bool DX7Sound::LoadBuffer(int16_t index, const std::string& fileName)
 {
     SoundSlot& target = slot(index);
     if (silent_)
-        return;  // without a device nothing loads, so no slot ever plays
+        return false;  // without a device nothing loads, so no slot ever plays
     const std::string path = SoundFolder + fileName;
     std::optional<std::string> failure;
     try {
@@ -84,15 +77,18 @@ void DX7Sound::LoadBuffer(int16_t index, const std::string& fileName)
     } catch (const SoundError& e) {
         failure = e.what();
     }
-    // The slot keeps what it had. Timer ticks run while the box is open.
-    if (failure)
+    // The slot keeps what it had. A file is told of once: a box on every
+    // throw would stop both players each time. Timer ticks run while it is open.
+    if (failure && failedPaths_.insert(path).second)
         messages_.show(*failure + " | " + path);
+    return !failure;
 }
 
 void DX7Sound::PlayPooled(const std::string& fileName, uint8_t volume, uint8_t pan, uint8_t flags)
 {
     findFreeSlot();
-    LoadBuffer(CurrentSlot, fileName);
+    if (!LoadBuffer(CurrentSlot, fileName))
+        return;  // never the slot's earlier sound in place of this one
     if (pan != kCentre)
         SetBufferPan(CurrentSlot, pan);
     if (volume < kFullVolume)
@@ -100,6 +96,7 @@ void DX7Sound::PlayPooled(const std::string& fileName, uint8_t volume, uint8_t p
     SoundSlot& chosen = slot(CurrentSlot);
     if (chosen.Loaded) {
         chosen.Buffer->Play(flags);
+        chosen.startedAs = ++plays_;
         if (onPlay_)
             onPlay_(fileName, CurrentSlot);
     }
@@ -147,40 +144,26 @@ SoundSlot& DX7Sound::slot(int16_t index)
 }
 
 // Starts at CurrentSlot and stays on the slot it finds, so the next play tries
-// that slot first. While every slot plays it keeps polling, but no longer than
-// the longest of their sounds lasts: then it takes the slot it started from,
-// so a backend that never reports a stop cannot hang the game.
+// that slot first. When every voice is busy the game does not wait for one:
+// the voice that has sounded longest gives way.
 void DX7Sound::findFreeSlot()
 {
-    const auto playing = [this] {
-        const SoundSlot& s = slot(CurrentSlot);
+    const auto playing = [this](int16_t index) {
+        const SoundSlot& s = slot(index);
         return s.Buffer && s.Buffer->GetStatus() == SoundBuffer::kPlaying;
     };
-    const int16_t start = CurrentSlot;
-    std::optional<double> waitingSince;
-    double bound = 0;
-    while (playing()) {
-        CurrentSlot = add16(CurrentSlot, 1, "CurrentSlot + 1");
-        if (CurrentSlot >= static_cast<long>(SoundPool.size()))
-            CurrentSlot = 0;
-        if (CurrentSlot != start)
-            continue;
-        if (!waitingSince) {
-            waitingSince = clock_();
-            bound = longestSound();
-        } else if (clock_() - *waitingSince > bound) {
+    const int16_t count = to16(long(SoundPool.size()), "SoundPool size");
+    int16_t oldest = CurrentSlot;
+    for (int16_t tried = 0; tried < count; ++tried) {
+        if (!playing(CurrentSlot))
             return;
-        }
+        if (slot(CurrentSlot).startedAs < slot(oldest).startedAs)
+            oldest = CurrentSlot;
+        CurrentSlot = add16(CurrentSlot, 1, "CurrentSlot + 1");
+        if (CurrentSlot >= count)
+            CurrentSlot = 0;
     }
-}
-
-double DX7Sound::longestSound() const
-{
-    double longest = 0;
-    for (const SoundSlot& s : SoundPool)
-        if (s.Buffer)
-            longest = std::max(longest, s.Buffer->Seconds());
-    return longest;
+    CurrentSlot = oldest;
 }
 
 } // namespace hovla

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,27 +38,27 @@ struct PlainSoundSettings : SoundSettings {
 struct SoundSlot {
     int16_t Loaded = 0;  // -1 once a buffer has been made for the slot; never cleared
     std::unique_ptr<SoundBuffer> Buffer;
+    uint64_t startedAs = 0;  // which play of the run last started its sound
 };
 
 class DX7Sound : public Sound {
 public:
-    using Clock = std::function<double()>;  // seconds, never going back
     using PlayListener = std::function<void(const std::string& fileName, int16_t slot)>;
 
-    DX7Sound(SoundService& service, SoundSettings& settings, Messages& messages,
-             Clock clock = steadySeconds);
+    DX7Sound(SoundService& service, SoundSettings& settings, Messages& messages);
 
     void InitDirectSound(WindowHandle window);
     void SetSoundFolder(const std::string& folder);
     void LoadSoundPool(int16_t count, const std::string& fileName);
-    void LoadBuffer(int16_t slot, const std::string& fileName);
+    // False when the file could not be made into a buffer; the slot keeps
+    // what it had.
+    bool LoadBuffer(int16_t slot, const std::string& fileName);
     void PlayPooled(const std::string& fileName, uint8_t volume, uint8_t pan, uint8_t flags);
     void SetBufferPan(int16_t slot, uint8_t pan);
     void SetBufferVolume(int16_t slot, uint8_t volume);
     void PlaySoundFile(const std::string& fileName) override;
 
-    // Told of every play that sounds: the file asked for and the slot. (A slot
-    // whose file failed to load plays the sound it held before.)
+    // Told of every play that sounds: the file asked for and the slot.
     void onPlay(PlayListener listener) { onPlay_ = std::move(listener); }
 
     // True once the device could not be made: the game goes on without sound.
@@ -68,20 +69,18 @@ public:
     std::vector<SoundSlot> SoundPool;
     int16_t CurrentSlot = 0;
 
-    static double steadySeconds();
-
 private:
     SoundSlot& slot(int16_t index);
     void findFreeSlot();
-    double longestSound() const;
 
     SoundService& service_;
     SoundSettings& settings_;
     Messages& messages_;
-    Clock clock_;
     PlayListener onPlay_;
     bool rootCreated_ = false;
     bool silent_ = false;
+    std::set<std::string> failedPaths_;  // each told of once
+    uint64_t plays_ = 0;
 };
 
 } // namespace hovla

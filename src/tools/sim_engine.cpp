@@ -284,7 +284,7 @@ class Simulation {
 public:
     explicit Simulation(const SimOptions& options)
         : settings_(windows_),
-          pool_(service_, settings_, messages_, [this] { return clockSeconds(); }),
+          pool_(service_, settings_, messages_),
           game_(Seams{timers_, pool_, messages_, windows_})
     {
         service_.clock = [this] { return clockSeconds(); };
