@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 using namespace hovla;
 
 TEST(Format, NumbersHaveALeadingBlankAndNoTrailingZeros)
@@ -44,4 +47,20 @@ TEST(Format, ReadoutLines)
     EXPECT_EQ(scoreLine(1, 12.5, 97.6), "Pisteet : 12.5 Kunto 97.6%");
     EXPECT_EQ(scoreLine(0, 99.5, 50), "Pisteet : 99 Kunto 50.%");
     EXPECT_EQ(scoreLine(1, 99.5, 50, ","), "Pisteet : 99,5 Kunto 50,%");
+}
+
+// Whatever the players' locale, a message writes its numbers with a point.
+TEST(Format, NumbersIgnoreTheProcessLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    for (const char* locale : {"fi_FI.UTF-8", "de_DE.UTF-8", "C"}) {
+        if (!std::setlocale(LC_NUMERIC, locale))
+            continue;  // not built on this machine
+        EXPECT_EQ(numberText(100.5), " 100.5") << locale;
+        EXPECT_EQ(numberText(-0.25), "-0.25") << locale;
+        EXPECT_EQ(conditionText(97.65), "97.7") << locale;
+        EXPECT_EQ(temperatureLine(60.5, ","), " 60 \u00BAC") << locale;
+        EXPECT_EQ(scoreLine(1, 12.5, 97.6, ","), "Pisteet : 12,5 Kunto 97,6%") << locale;
+    }
+    std::setlocale(LC_NUMERIC, before.c_str());
 }

@@ -1,19 +1,27 @@
 #include "match/format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace hovla {
 
 namespace {
 
-std::string withSeparator(std::string text, const std::string& separator)
+// printf's %.*g and %.*e, always with a point whatever the process locale.
+std::string printed(double value, std::chars_format format, int precision)
+{
+    char buf[40];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, format, precision);
+    return std::string(buf, result.ptr);
+}
+
+std::string withSeparator(const std::string& text, const std::string& separator)
 {
     const auto dot = text.find('.');
-    if (dot != std::string::npos)
-        text.replace(dot, 1, separator);
-    return text;
+    if (dot == std::string::npos)
+        return text;
+    return text.substr(0, dot) + separator + text.substr(dot + 1);
 }
 
 // The decimal digits of |value| to 15 significant digits: digits and the
@@ -25,13 +33,11 @@ struct Decimal {
 
 Decimal decimalOf(double value)
 {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
     // d.dddddddddddddde[+-]XX
+    const std::string e = printed(std::fabs(value), std::chars_format::scientific, 14);
     Decimal d;
-    d.digits.push_back(buf[0]);
-    d.digits.append(buf + 2, 14);
-    d.point = std::atoi(buf + 17) + 1;
+    d.digits = e.substr(0, 1) + e.substr(2, 14);
+    d.point = std::stoi(e.substr(17)) + 1;
     return d;
 }
 
@@ -39,13 +45,11 @@ Decimal decimalOf(double value)
 
 std::string numberText(double value, const std::string& decimalSeparator)
 {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string text = buf;
+    std::string text = printed(value, std::chars_format::general, 15);
     if (text == "-0")
         text = "0";
     if (text[0] != '-')
-        text.insert(0, " ");
+        text = " " + text;
     return withSeparator(text, decimalSeparator);
 }
 

@@ -140,8 +140,11 @@ template <typename F>
 std::string list(int n, F item)
 {
     std::string out = "[";
-    for (int i = 0; i < n; ++i)
-        out += (i ? "," : "") + item(i);
+    for (int i = 0; i < n; ++i) {
+        if (i)
+            out += ',';
+        out += item(i);
+    }
     return out + "]";
 }
 
