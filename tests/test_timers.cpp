@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace hovla;
@@ -87,4 +88,35 @@ TEST(TimerService, AHandlerCanSwitchTimersAndNestTicks)
     t.tick();
     EXPECT_EQ(fired, (std::vector<TimerId>{TimerId::Tim_Heitto1, TimerId::Tim_Löyly1}));
     EXPECT_EQ(t.now(), 2);
+}
+
+// After a stall the late ticks are not made up: each timer that fell due
+// fires once, and its interval starts again from then.
+TEST(TimerService, AStallFiresEachDueTimerOnce)
+{
+    TimerService t;
+    std::vector<TimerId> fired;
+    t.setDispatch([&](TimerId id) { fired.push_back(id); });
+    for (int i = 0; i < 60; ++i)
+        t.tick();
+    t.setEnabled(TimerId::Aaltokone1, true);
+    t.setEnabled(TimerId::Tim_Löyly2, true);
+    fired.clear();
+    t.advance(7);  // a 100 ms stall: the heat timers fell due at tick 64 too
+    EXPECT_EQ(fired, (std::vector<TimerId>{TimerId::Tim_Lämpö1, TimerId::Tim_Lämpö2, TimerId::Tim_Löyly2,
+                                           TimerId::Aaltokone1}));
+    EXPECT_EQ(t.now(), 67);
+    fired.clear();
+    t.tick();  // the walk goes on one step a tick
+    EXPECT_EQ(fired, (std::vector<TimerId>{TimerId::Tim_Löyly2, TimerId::Aaltokone1}));
+    fired.clear();
+    for (int i = 0; i < 62; ++i)
+        t.tick();
+    EXPECT_EQ(std::count(fired.begin(), fired.end(), TimerId::Tim_Lämpö1), 0);  // a second from tick 67
+    t.tick();
+    EXPECT_EQ(std::count(fired.begin(), fired.end(), TimerId::Tim_Lämpö1), 1);
+    fired.clear();
+    t.advance(1000);  // a long stall is no different
+    EXPECT_EQ(std::count(fired.begin(), fired.end(), TimerId::Aaltokone1), 1);
+    EXPECT_EQ(std::count(fired.begin(), fired.end(), TimerId::Tim_Lämpö2), 1);
 }

@@ -7,6 +7,9 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+#include <chrono>
+#include <thread>
 #include <gtest/gtest.h>
 
 using namespace hovla;
@@ -281,4 +284,26 @@ TEST(Windows, AFloodOfSoundsNeverStopsTheGame)
     EXPECT_EQ(p.plays.size(), 41u);  // the welcome and forty trips
     EXPECT_LT(longest, 50) << "ms for one key";
     EXPECT_GT(p.app.clock.ticks() - before, long(seconds * 64 * 0.8));
+}
+
+// The process stalls for 100 ms mid-walk (a slow machine, a suspended virtual
+// machine): the walker takes one step afterwards, not seven at once.
+TEST(Windows, AfterAStallTheClockDoesNotRaceToCatchUp)
+{
+    Program p;
+    p.app.start();
+    p.app.Picture1_Click();
+    QTest::keyClick(&p.app.pl, Qt::Key_A);
+    QTest::qWait(200);
+    const int16_t before = p.app.game.s.Head(0).X;
+    const long ticksBefore = p.app.clock.ticks();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    QElapsedTimer wait;
+    wait.start();
+    while (p.app.game.s.Head(0).X == before && wait.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    EXPECT_EQ(before - p.app.game.s.Head(0).X, 2);
+    EXPECT_GE(p.app.clock.ticks() - ticksBefore, 6);  // the clock itself kept time
+    std::printf("after a 100 ms stall: %ld clock ticks in one step, the walker moved %d px\n",
+                p.app.clock.ticks() - ticksBefore, before - p.app.game.s.Head(0).X);
 }

@@ -61,11 +61,11 @@ bool TimerService::isEnabled(TimerId id) const
     return enabled_[index(id)];
 }
 
-void TimerService::tick()
+void TimerService::advance(long ticks)
 {
     // A message box opened by a handler runs ticks inside this one; each
     // call keeps its own clock reading.
-    const long t = ++now_;
+    const long t = now_ += ticks;
     for (int i = 0; i < kTimerCount; ++i) {
         if (!enabled_[i] || due_[i] > t)
             continue;

@@ -25,7 +25,11 @@ public:
 
     // One clock tick: every enabled timer whose interval has passed fires
     // once, in the order of the timer table.
-    void tick();
+    void tick() { advance(1); }
+    // The clock moves on by ticks at once, as after a stall: late ticks are
+    // not made up. Each timer that fell due meanwhile fires once, and its
+    // interval starts again from then.
+    void advance(long ticks);
     long now() const { return now_; }
 
     static int intervalMs(TimerId id);

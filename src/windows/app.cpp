@@ -35,29 +35,26 @@ void ClockDriver::start()
 
 long ClockDriver::dueTicks() const
 {
-    return long(elapsed_.nsecsElapsed() * kClockHz / 1000000000) - dropped_;
+    return long(elapsed_.nsecsElapsed() * kClockHz / 1000000000);
 }
 
 // Wakes at the wall clock's 1/64 s boundary after the given tick.
 void ClockDriver::schedule(long afterTick)
 {
-    const qint64 next = (afterTick + dropped_ + 1) * 1000000000LL / kClockHz;
+    const qint64 next = (afterTick + 1) * 1000000000LL / kClockHz;
     const qint64 waitNs = std::max<qint64>(0, next - elapsed_.nsecsElapsed());
     timer_.start(int((waitNs + 999999) / 1000000));
 }
 
 void ClockDriver::poll()
 {
-    long due = dueTicks();
-    if (due - ticks_ > 8) {  // far behind (a stall): do not race to catch up
-        dropped_ += due - ticks_ - 1;
-        due = ticks_ + 1;
-    }
+    const long due = dueTicks();
     schedule(std::max(due, ticks_));  // armed first: a message box opened below keeps the clock going
-    while (ticks_ < due) {
-        ++ticks_;  // counted first: a nested poll goes on from the next tick
-        guard_([this] { service_.tick(); });
-    }
+    if (due <= ticks_)
+        return;
+    const long late = due - ticks_;
+    ticks_ = due;  // counted first: a nested poll goes on from the next tick
+    guard_([this, late] { service_.advance(late); });
 }
 
 // ---- the program ----

@@ -22,7 +22,8 @@ public:
     void show(const std::string& text, const std::string& caption, MessageIcon icon) override;
 };
 
-// Turns the timer service's clock 64 times a second by the wall clock.
+// Turns the timer service's clock 64 times a second by the wall clock. After
+// a stall the clock jumps to the wall clock's tick in one step.
 class ClockDriver {
 public:
     ClockDriver(TimerService& service, std::function<void(const std::function<void()>&)> guard);
@@ -40,7 +41,6 @@ private:
     QTimer timer_;
     QElapsedTimer elapsed_;
     long ticks_ = 0;
-    long dropped_ = 0;
 };
 
 class App : public Windows, public SoundSettings {
