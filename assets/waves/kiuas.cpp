@@ -11,9 +11,12 @@ constexpr double kSeconds = 1.3;
 
 constexpr double kPffHz = 420;          // corner of the low burst
 constexpr double kPffDecay = 0.045;     // seconds to fall by 1/e
-constexpr double kPffLevel = 1.0;
+constexpr double kPffLevel = 1.3;
+constexpr double kThumpHz = 140;        // the water landing pushes the air out in one low beat
+constexpr double kThumpDecay = 0.02;
+constexpr double kThumpLevel = 0.5;
 
-constexpr double kCrackleStart = 0.008;
+constexpr double kCrackleStart = 0.02;
 constexpr double kCracklePerSecond = 1400;  // at the start
 constexpr double kCrackleThinning = 0.3;  // seconds for the rate to fall by 1/e
 constexpr double kCrackleSpread = 0.3;     // how far a drop may lie from the middle
@@ -25,17 +28,21 @@ constexpr double kHissFloorHz = 350;
 constexpr double kHissDullHz = 1100;    // where the hiss's corner ends up
 constexpr double kHissBrightHz = 9000;  // where it starts
 constexpr double kHissDulling = 0.3;
-constexpr double kHissRise = 0.012;
+constexpr double kHissRise = 0.025;
 constexpr double kHissDecay = 0.32;
 constexpr double kHissWidth = 0.25;     // the share of the hiss that differs left from right
 constexpr double kHissLevel = 0.15;
 
-// The low "pff": dark noise, at full level at once, gone in a tenth of a second.
+// The low "pff": a low beat under dark noise, at full level at once, gone in
+// a tenth of a second.
 void pff(Take& take, Noise& noise)
 {
     Filter dark = Filter::lowPass(kPffHz, 0.9);
-    for (std::size_t i = 0; i < Take::frame(10 * kPffDecay); ++i)
-        take.add(i, kPffLevel * dark(noise()) * std::exp(-Take::time(i) / kPffDecay), 0);
+    for (std::size_t i = 0; i < Take::frame(10 * kPffDecay); ++i) {
+        const double t = Take::time(i);
+        const double thump = kThumpLevel * std::sin(kTwoPi * kThumpHz * t) * std::exp(-t / kThumpDecay);
+        take.add(i, thump + kPffLevel * dark(noise()) * std::exp(-t / kPffDecay), 0);
+    }
 }
 
 // One drop bursting: a fraction of a millisecond of noise, somewhere on the heap.

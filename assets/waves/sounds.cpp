@@ -12,7 +12,7 @@ using namespace waves;
 namespace {
 
 constexpr double kLoudnessLufs = -16;
-constexpr double kPeakCeilingDb = -1.1;  // true peak; a little room for the rounding to 16 bits
+constexpr double kPeakCeilingDb = -1.5;  // true peak; room for rounding, and for meters that look finer between samples
 constexpr double kRumbleHz = 25;
 constexpr double kEdgeFadeSeconds = 0.003;
 
