@@ -18,6 +18,7 @@ struct Mode {
     double hz, q, level;
 };
 constexpr Mode kBoard[] = {{112, 8, 1.0}, {197, 9, 0.8}, {341, 9, 0.55}, {610, 8, 0.35}};
+constexpr double kBoardLevel = 3;
 
 // One part of the foot meeting the boards.
 struct Contact {
@@ -30,6 +31,7 @@ constexpr Contact kHeel = {0, 1.0, 0.018, 0.3};
 constexpr Contact kBall = {kHeelToBall, 0.6, 0.010, 0.8};
 
 constexpr double kSlapHz = 1900;
+constexpr double kSlapQ = 0.8;
 constexpr double kSlapDecay = 0.004;
 
 // Between heel and ball the sole rolls over the grain with a soft brush.
@@ -45,7 +47,7 @@ void land(Take& take, Noise& noise, double start, const Contact& contact, double
     std::vector<Filter> modes;
     for (const Mode& m : kBoard)
         modes.push_back(Filter::bandPass(m.hz, m.q));
-    Filter slap = Filter::bandPass(kSlapHz, 0.8);
+    Filter slap = Filter::bandPass(kSlapHz, kSlapQ);
 
     const std::size_t first = Take::frame(start + contact.after);
     for (std::size_t k = 0; k < Take::frame(kStride); ++k) {
@@ -55,7 +57,7 @@ void land(Take& take, Noise& noise, double start, const Contact& contact, double
         for (std::size_t m = 0; m < modes.size(); ++m)
             boards += kBoard[m].level * modes[m](push);
         const double skin = contact.slap * slap(noise()) * std::exp(-t / kSlapDecay);
-        take.add(first + k, 3 * boards + skin, place);
+        take.add(first + k, kBoardLevel * boards + skin, place);
     }
 }
 

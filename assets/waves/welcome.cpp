@@ -17,6 +17,12 @@ constexpr double kLoopSoftening = 0.3;   // how much each pass round the string 
 constexpr double kSympathy = 0.0015;     // how much the strings hear each other through the bar
 constexpr double kRoomLevel = 0.22;
 
+// The pluck: how soft the fingertip is, where along the string it pulls (a
+// share of the length from the end), and how much of what rang before is left.
+constexpr double kFingerSoftness = 0.55;
+constexpr double kFingerPlace = 1.0 / 7;
+constexpr double kStillRinging = 0.3;
+
 // D major pentachord, D4 to A4: the five strings, low to high, with a place
 // each from a little left to a little right.
 constexpr std::array<int, 5> kStringNotes = {62, 64, 66, 67, 69};
@@ -46,8 +52,8 @@ class String {
 public:
     explicit String(double hz) : hz_(hz), gain_(loopGain(hz, kRingSeconds))
     {
-        // The loop is the line, half a sample or so in the softening filter and
-        // a fraction of a sample in an all-pass that tunes it exactly.
+        // One period is the line, a little in the softening filter and a
+        // fraction of a sample in an all-pass that tunes the string exactly.
         const double period = kRate / hz - kLoopSoftening;
         const auto whole = static_cast<std::size_t>(period - 0.1);
         const double fraction = period - static_cast<double>(whole);
@@ -63,20 +69,20 @@ public:
         std::vector<double> burst(n);
         double soft = 0;
         for (double& b : burst) {
-            soft += 0.55 * (noise() - soft);
+            soft += kFingerSoftness * (noise() - soft);
             b = soft;
         }
-        // The difference also sums to nothing, so no offset goes round the loop.
-        const std::size_t fingerAt = n / 7;
+        // The difference sums to nothing too, so no offset goes round the loop.
+        const auto fingerAt = static_cast<std::size_t>(kFingerPlace * static_cast<double>(n));
         for (std::size_t k = 0; k < n; ++k) {
             double& place = line_[(at_ + k) % n];
-            place = 0.3 * place + strength * (burst[k] - burst[(k + n - fingerAt) % n]);
+            place = kStillRinging * place + strength * (burst[k] - burst[(k + n - fingerAt) % n]);
         }
     }
 
     void still() { gain_ = loopGain(hz_, kStilledSeconds); }
 
-    // One sample out; `bridge` is what the other strings shake the bar with.
+    // One sample out; `bridge` is what all the strings shake the bar with.
     double operator()(double bridge)
     {
         const double out = line_[at_];
@@ -98,7 +104,8 @@ private:
 };
 
 // A small room in the manner of Schroeder: parallel combs that darken as
-// they repeat, then two all-passes to smear the echoes into a tail.
+// they repeat, then two all-passes to smear the echoes into a tail. The
+// lengths are Freeverb's, halved for our rate; `offset` sets one ear apart.
 class Room {
 public:
     explicit Room(std::size_t offset)
@@ -121,7 +128,7 @@ public:
         }
         for (Delay& diffuser : diffusers_) {
             const double out = diffuser.line[diffuser.at];
-            diffuser.line[diffuser.at] = sum + 0.5 * out;
+            diffuser.line[diffuser.at] = sum + kDiffusion * out;
             diffuser.step();
             sum = out - sum;
         }
@@ -131,6 +138,7 @@ public:
 private:
     static constexpr double kFeedback = 0.72;
     static constexpr double kDamping = 0.35;
+    static constexpr double kDiffusion = 0.5;
     struct Delay {
         explicit Delay(std::size_t length) : line(length, 0.0) {}
         void step() { at = (at + 1) % line.size(); }
