@@ -95,7 +95,8 @@ private:
 class Meter {
 public:
     Meter(const std::vector<double>& samples, unsigned channels)
-        : state_(ebur128_init(channels, static_cast<unsigned long>(kRate), EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK)),
+        : state_(ebur128_init(channels, static_cast<unsigned long>(kRate),
+                              EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK)),
           channels_(channels)
     {
         if (!state_)
