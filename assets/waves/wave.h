@@ -1,5 +1,5 @@
 // A small toolbox for making sound effects: a stereo take, seeded noise,
-// two-pole filters, and a 16-bit PCM wave writer. No clock and no global
+// filters, fades, and a 16-bit PCM wave writer. No clock and no global
 // randomness, so the same code writes the same bytes every time.
 #pragma once
 
@@ -33,6 +33,15 @@ struct Take {
         const double angle = (place + 1) * std::numbers::pi / 4;
         left[i] += sample * std::cos(angle);
         right[i] += sample * std::sin(angle);
+    }
+
+    // Adds another take of the same length on top of this one.
+    void mix(const Take& other)
+    {
+        for (std::size_t i = 0; i < std::min(frames(), other.frames()); ++i) {
+            left[i] += other.left[i];
+            right[i] += other.right[i];
+        }
     }
 
     std::vector<double> left, right;
@@ -104,6 +113,19 @@ private:
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
+// One-pole low pass whose corner may move on every sample.
+class Smoother {
+public:
+    double operator()(double x, double hz)
+    {
+        y_ += (1 - std::exp(-kTwoPi * hz / kRate)) * (x - y_);
+        return y_;
+    }
+
+private:
+    double y_ = 0;
+};
+
 // Takes out what lies below `hz`, a steady offset too.
 inline void removeRumble(Take& take, double hz)
 {
@@ -114,18 +136,50 @@ inline void removeRumble(Take& take, double hz)
     }
 }
 
-// Scales the take so that its loudest sample sits at `peakDb` below full scale.
-inline void normalise(Take& take, double peakDb)
+// Fades both ends over `seconds` on a raised cosine, so the take starts and
+// ends at silence without a click.
+inline void fadeEnds(Take& take, double seconds)
 {
-    double peak = 0;
-    for (std::size_t i = 0; i < take.frames(); ++i)
-        peak = std::max({peak, std::abs(take.left[i]), std::abs(take.right[i])});
-    if (peak == 0)
-        return;
-    const double scale = std::pow(10.0, peakDb / 20) / peak;
+    const std::size_t length = std::min(Take::frame(seconds), take.frames() / 2);
+    for (std::size_t i = 0; i < length; ++i) {
+        const double gain = 0.5 - 0.5 * std::cos(std::numbers::pi * i / length);
+        const std::size_t last = take.frames() - 1 - i;
+        take.left[i] *= gain;
+        take.right[i] *= gain;
+        take.left[last] *= gain;
+        take.right[last] *= gain;
+    }
+}
+
+inline void scale(Take& take, double gain)
+{
     for (std::size_t i = 0; i < take.frames(); ++i) {
-        take.left[i] *= scale;
-        take.right[i] *= scale;
+        take.left[i] *= gain;
+        take.right[i] *= gain;
+    }
+}
+
+// Turns the take down just where it would go over `ceilingDb`: the gain
+// leans in over `attack` seconds before a peak and lets go over `release`
+// after it, so that nothing is cut square.
+inline void limitPeaks(Take& take, double ceilingDb, double attack, double release)
+{
+    if (take.frames() == 0)
+        return;
+    const double ceiling = std::pow(10.0, ceilingDb / 20);
+    std::vector<double> gain(take.frames());
+    for (std::size_t i = 0; i < take.frames(); ++i) {
+        const double peak = std::max(std::abs(take.left[i]), std::abs(take.right[i]));
+        gain[i] = peak > ceiling ? ceiling / peak : 1.0;
+    }
+    const double letGo = std::exp(-1 / (release * kRate)), leanIn = std::exp(-1 / (attack * kRate));
+    for (std::size_t i = 1; i < gain.size(); ++i)
+        gain[i] = std::min(gain[i], 1 - (1 - gain[i - 1]) * letGo);
+    for (std::size_t i = gain.size() - 1; i-- > 0;)
+        gain[i] = std::min(gain[i], 1 - (1 - gain[i + 1]) * leanIn);
+    for (std::size_t i = 0; i < take.frames(); ++i) {
+        take.left[i] *= gain[i];
+        take.right[i] *= gain[i];
     }
 }
 
