@@ -113,7 +113,7 @@ TEST(Windows, TheMenuAsDescribed)
     EXPECT_EQ(lines[4], QString::fromUtf8("Samalla viilenee hovla ja kunto nousee kestämään hovlan lämpöä."));
     EXPECT_GT(m.Label1[9]->height(), 4 * 20);  // grown to hold the five lines
     EXPECT_EQ(m.Label2->text(), QString::fromUtf8("Äänen voimakkuus"));
-    EXPECT_EQ(m.Label2->pos(), QPoint(270, 171));
+    EXPECT_EQ(m.Label2->geometry(), QRect(270, 171, 136, 23));
     EXPECT_EQ(m.hsbVolume->geometry(), QRect(252, 198, 93, 22));
     EXPECT_EQ(m.hsbVolume->value(), 80);
     EXPECT_EQ(m.hsbPan->geometry(), QRect(360, 414, 66, 13));
@@ -125,7 +125,7 @@ TEST(Windows, TheMenuAsDescribed)
         EXPECT_EQ(bar->pageStep(), 5);
     }
     EXPECT_EQ(m.Check1->text(), "Vaienna");
-    EXPECT_EQ(m.Check1->pos(), QPoint(351, 207));
+    EXPECT_EQ(m.Check1->geometry(), QRect(351, 207, 91, 13));
     EXPECT_FALSE(m.Check1->isChecked());
     EXPECT_EQ(m.Picture1->geometry(), QRect(468, 171, 200, 200));
     EXPECT_EQ(m.Picture2->geometry(), QRect(495, 9, 132, 155));

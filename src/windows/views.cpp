@@ -116,7 +116,6 @@ fOptions::fOptions()
     Label2->setFont(comicFontPoints(12));
     colourText(Label2, QColor(255, 255, 0));
     Label2->setGeometry(270, 171, 136, 23);
-    Label2->adjustSize();
 
     auto slider = [this](int value, const QRect& at) {
         auto* bar = new QScrollBar(Qt::Horizontal, this);
@@ -132,8 +131,7 @@ fOptions::fOptions()
 
     Check1 = new QCheckBox("Vaienna", this);
     colourText(Check1, QColor(255, 255, 0));
-    Check1->move(351, 207);
-    Check1->adjustSize();
+    Check1->setGeometry(351, 207, 91, 13);
 
     Picture1 = new PictureButton(LoadNamedPicture("start_button"), this);
     Picture1->move(468, 171);
