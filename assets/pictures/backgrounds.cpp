@@ -155,8 +155,29 @@ double benchShadow(double x, double y)
     return 0.55 + 0.45 * clamp01((x - edge) / (18 + dy * 0.12));
 }
 
+// The heat shield on the wall behind the stove: a sooty black panel with a
+// steel trim. It is dark enough (no channel above 0x0F) that the steam, which
+// lightens what lies under it, shows there in its own greys.
+constexpr int kShieldLeft = 384, kShieldTop = 446;
+constexpr int kTrim = 5;
+
+bool onShield(int x, int y) { return x >= kShieldLeft && y >= kShieldTop && y < kWallFloor; }
+
+QColor shieldPixel(int x, int y, uint32_t seed)
+{
+    const int fromLeft = x - kShieldLeft, fromTop = y - kShieldTop;
+    if (fromLeft < kTrim || fromTop < kTrim) {  // the steel trim, lit along its top
+        const double lit = fromTop < kTrim ? 1.0 - fromTop / double(kTrim) : 0.4 + 0.3 * fromLeft / kTrim;
+        return shade(QColor(120, 112, 108), 0.55 + 0.5 * lit + 0.1 * (noise(x / 3.0, y, seed) - 0.5));
+    }
+    const int v = 6 + int(std::lround(8 * fbm(x / 14.0, y / 9.0, seed + 90, 3)));
+    return QColor(v, v - 1, v - 2);
+}
+
 QColor roomPixel(int x, int y, uint32_t seed)
 {
+    if (onShield(x, y))
+        return shieldPixel(x, y, seed);
     const double lowerEdge = kVanishX + kLowerBenchSlope * (y - kVanishY);
     const double dy = y - kVanishY;
     QColor c;

@@ -553,69 +553,105 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam: a few puffs of different heights with rounded tops,
-// dense where they billow and thinning out in a sparse dither towards the
-// stones. Only pure white pixels, so lightening the stones and the wood under
-// it (bitwise OR) never tints them; the dither makes the softness.
-constexpr int kBayer8[8][8] = {{0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
-                               {12, 44, 4, 36, 14, 46, 6, 38},  {60, 28, 52, 20, 62, 30, 54, 22},
-                               {3, 35, 11, 43, 1, 33, 9, 41},   {51, 19, 59, 27, 49, 17, 57, 25},
-                               {15, 47, 7, 39, 13, 45, 5, 37},  {63, 31, 55, 23, 61, 29, 53, 21}};
+// A cloud of steam billowing up off the stones: round puffs of different
+// heights over a bank that rises from the heap. Every lit pixel is a light
+// grey from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never
+// tints it: the tops are lit white, the undersides and the thin rims greyer.
+// The cloud is always drawn mirrored; player 1's room cuts off its first ten
+// columns and player 2's room its last thirty, so its mass sits between them.
+constexpr int kSteamW = 122, kSteamH = 34;
+constexpr double kSteamMiddle = 51;  // halfway between the two cuts
 
 struct Puff {
-    double x, y, r;  // centre of the rounded top and its radius
+    double x, y, rx, ry;  // centre and radii
 };
 
+// Billows of different heights over a flatter bank that lies on the stones.
 std::vector<Puff> steamPuffs(double scale, int seed)
 {
     Rng rng{uint64_t(seed)};
     std::vector<Puff> puffs;
-    const int count = scale > 0.8 ? 7 : scale > 0.5 ? 5 : 3;
-    const double halfWidth = 50 * scale + 4;
-    for (int i = 0; i < count; ++i) {
-        const double t = i / double(count - 1);
-        const double middle = 1 - std::abs(t * 2 - 1);  // taller puffs towards the middle
-        const double x = 61 + (t * 2 - 1) * halfWidth + rng.range(-3, 3);
-        const double r = (5 + 6 * scale) * (0.8 + 0.35 * rng.uniform()) * (0.75 + 0.35 * middle);
-        const double top = 33 - (14 + 18 * scale) * (0.55 + 0.45 * middle) * rng.range(0.75, 1.0);
-        puffs.push_back({x, std::max(top, 1.0) + r, r});
+    const double halfWidth = 10 + 48 * scale;
+    const int bank = 2 + int(std::lround(4 * scale));
+    for (int i = 0; i < bank; ++i) {  // the bank: wide, low, overlapping
+        const double t = i / double(bank - 1);
+        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.85 + rng.range(-3, 3);
+        const double r = (7 + 7 * scale) * rng.range(0.9, 1.15);
+        puffs.push_back({x, kSteamH - r * 0.6, r * 1.5, r * 1.05});
+    }
+    const int billows = 2 + int(std::lround(5 * scale));
+    for (int i = 0; i < billows; ++i) {  // the billows: round, taller in the middle
+        const double t = (i + rng.range(0.2, 0.8)) / billows;
+        const double middle = 1 - std::abs(t * 2 - 1);
+        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.8;
+        const double r = (5 + 9 * scale) * (0.7 + 0.45 * middle) * rng.range(0.85, 1.15);
+        const double rise = (4 + 20 * scale) * (0.4 + 0.6 * middle) * rng.range(0.8, 1.0);
+        puffs.push_back({x, std::max(kSteamH - rise - r * 0.6, r * 0.9 + 0.5), r, r * 0.9});
     }
     return puffs;
 }
 
-QImage steam(double scale, int seed)
+// How much steam lies at a point: the puffs melted into one soft mass.
+double steamDensity(const std::vector<Puff>& puffs, double px, double py)
 {
-    QImage img(122, 34, QImage::Format_ARGB32_Premultiplied);
+    double sum = 0;
+    for (const Puff& f : puffs) {
+        const double u = (px - f.x) / f.rx, v = (py - f.y) / f.ry;
+        const double k = std::max(0.0, 1 - (u * u + v * v));
+        sum += k * k;
+    }
+    return sum;
+}
+
+// The grey to store so that, lightening `under`, it shows as a grey no
+// darker than `grey`.
+int neutralOver(int grey, QRgb under)
+{
+    for (int v = grey; v < 0xFF; ++v) {
+        if ((v | qRed(under)) == (v | qGreen(under)) && (v | qGreen(under)) == (v | qBlue(under)))
+            return v;
+    }
+    return 0xFF;
+}
+
+// `stove` is the stove pair as stored: the cloud lies over its stones in both
+// rooms at the same place, mirrored, and over the black heat shield elsewhere.
+QImage steam(double scale, int seed, const Pair& stove)
+{
+    QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     const std::vector<Puff> puffs = steamPuffs(scale, seed);
-    const double strength = 0.45 + 0.55 * scale;
-    for (int y = 0; y < img.height(); ++y) {
+    // a ragged rim: wisps torn off the edge, the body left whole
+    const auto density = [&](double px, double py) {
+        const double d = steamDensity(puffs, px, py);
+        const double torn = 1 - std::clamp(d / 0.6, 0.0, 1.0);
+        // it rises from between the stones: no straight edge at the bottom
+        const double onStones = (kSteamH - 1 - py) / 9.0;
+        const double bottom = std::clamp(onStones + 1.2 * (fbm(px / 4.0, 3, uint32_t(seed) + 3, 2) - 0.5), 0.0, 1.0);
+        return d * bottom + 0.26 * torn * (fbm(px / 5.0, py / 4.0, uint32_t(seed), 3) - 0.5);
+    };
+    constexpr double kEdge = 0.12;
+    const double lx = -0.3, ly = -0.75, lz = 0.6;  // light from above, a little to the left
+    for (int y = 0; y < kSteamH; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
+        for (int x = 0; x < kSteamW; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            double density = 0;
-            for (const Puff& f : puffs) {
-                double k;
-                if (py <= f.y) {  // the rounded top, its rim soft over a pixel or two
-                    const double d = std::hypot(px - f.x, py - f.y);
-                    k = std::clamp((f.r - d) / 2.0, 0.0, 1.0);
-                    // the upper left catches the light, the lower right a little thinner
-                    k *= 0.9 + 0.1 * std::clamp(((f.x - px) * 0.4 + (f.y - py)) / f.r, -1.0, 1.0);
-                } else {  // the rising column below it, widening a little and fading to the stones
-                    const double below = (py - f.y) / std::max(1.0, 34 - f.y);
-                    const double half = f.r * (1 + 0.25 * below);
-                    const double across = std::clamp((half - std::abs(px - f.x)) / (2 + 4 * below), 0.0, 1.0);
-                    k = across * (0.92 - 0.8 * std::pow(below, 0.8));
-                }
-                density = std::max(density, k);
-            }
-            // wisps: the lower part is broken up more than the tops
-            const double wisp = fbm(x / 6.0, y / 3.5, uint32_t(seed), 3) - 0.5;
-            density *= strength * (1 + wisp * (0.3 + 0.9 * y / 34.0));
-            density *= std::clamp((34 - py) / 4.0, 0.0, 1.0);  // nothing on the stones' very edge
-            if (density - 0.05 <= (kBayer8[y % 8][x % 8] + 0.5) / 64.0)  // no lone dots in the faintest parts
+            const double d = density(px, py);
+            if (d <= kEdge)
                 continue;
-            row[x] = qRgb(255, 255, 255);
+            // the mass shaded as a surface whose height is its density
+            const double gx = (density(px + 1, py) - density(px - 1, py)) * 6;
+            const double gy = (density(px, py + 1) - density(px, py - 1)) * 6;
+            const double n = std::hypot(gx, gy, 1.0);
+            const double light = std::max(0.0, (-gx * lx - gy * ly + lz) / n);
+            const double thick = std::clamp((d - kEdge) / 0.5, 0.0, 1.0);  // rims are thin and greyer
+            const double low = std::clamp((py - 20) / 14.0, 0.0, 1.0);  // shade near the stones
+            const double tone = std::clamp(0.15 + 0.85 * light * (0.55 + 0.45 * thick) - 0.25 * low, 0.0, 1.0);
+            const int grey = 0xB0 + int(std::lround(tone * (0xFF - 0xB0)));
+            const int sx = kSteamW - 1 - x;  // the stove's column under this one
+            const int v = stove.mask.pixel(sx, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(sx, y))
+                                                                 : grey | 0x0F;
+            row[x] = qRgb(v, v, v);
         }
     }
     return img;
@@ -871,15 +907,16 @@ std::vector<Bitmap> spritePictures()
     for (const auto& [id, pose] : kArmFrames)
         add(out, id, opaquePair(armPicture(pose), kRoomMatte), 24);
 
-    add(out, 201, opaquePair(stove(), kRoomMatte), 1);
+    const Pair stovePair = opaquePair(stove(), kRoomMatte);
+    add(out, 201, stovePair, 1);
     add(out, 203, opaquePair(painted(200, 200, bucketBack), kRoomMatte), 1);
     add(out, 205, opaquePair(painted(200, 200, bucketFront), kRoomMatte), 1);
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.0, 301)), 24);
-    add(out, 303, complementPair(steam(0.7, 303)), 24);
-    add(out, 305, complementPair(steam(0.4, 305)), 24);
+    add(out, 301, complementPair(steam(1.0, 301, stovePair)), 24);
+    add(out, 303, complementPair(steam(0.86, 303, stovePair)), 24);
+    add(out, 305, complementPair(steam(0.4, 305, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);

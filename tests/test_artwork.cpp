@@ -1,0 +1,135 @@
+// The generated pictures, judged where players see them: the steam frames,
+// the water in its bucket, the walker in the yard, the faces.
+#include "drawing/piirto.h"
+#include "drawing/resources.h"
+#include "drawing/scene.h"
+#include "match/state.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace hovla;
+
+namespace {
+
+QImage picture(int16_t id) { return LoadResPicture(id).convertToFormat(QImage::Format_RGB32); }
+
+bool lit(QRgb c) { return (c & 0xFFFFFF) != 0; }
+
+int minChannel(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}); }
+
+int litCount(const QImage& img)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += lit(img.pixel(x, y));
+    return n;
+}
+
+int difference(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+}
+
+Surface filled(QRgb c)
+{
+    Surface s(kViewWidth, kViewHeight);
+    s.image().fill(c);
+    return s;
+}
+
+} // namespace
+
+// ---- steam ----
+
+TEST(ArtSteam, FramesShrinkAndTheSecondFillsHalfItsBox)
+{
+    const int large = litCount(picture(301)), smaller = litCount(picture(303)), smallest = litCount(picture(305));
+    const int box = 122 * 34;
+    RecordProperty("fill_301_percent", 100 * large / box);
+    RecordProperty("fill_303_percent", 100 * smaller / box);
+    RecordProperty("fill_305_percent", 100 * smallest / box);
+    EXPECT_GT(large, smaller);
+    EXPECT_GT(smaller, smallest);
+    EXPECT_GE(2 * smaller, box) << "frame 303 lights " << smaller << " of " << box;
+    EXPECT_GT(smallest, box / 10) << "the last frame still shows";
+}
+
+// Light greys only, so lightening the wood never tints it, and shaded in
+// several levels, from the greyer rims to the lit tops.
+TEST(ArtSteam, ShadedInLightGreys)
+{
+    for (int16_t id : {301, 303, 305}) {
+        SCOPED_TRACE(id);
+        const QImage img = picture(id);
+        int bands[3] = {0, 0, 0}, total = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                if (!lit(c))
+                    continue;
+                ASSERT_GE(minChannel(c), 0xB0) << x << "," << y;
+                ++total;
+                ++bands[minChannel(c) < 0xD0 ? 0 : minChannel(c) < 0xF0 ? 1 : 2];
+            }
+        for (int band : bands)
+            EXPECT_GE(20 * band, total) << "each level of shade holds at least 5 % of the cloud";
+    }
+}
+
+// Player 1's room cuts off the cloud's first columns, player 2's its last
+// ones: drawn where the match puts it, most of each frame is on screen in both.
+TEST(ArtSteam, BothRoomsShowMostOfTheCloud)
+{
+    Muuttujat s;
+    NewMatch(s);
+    Piirto piirto;
+    for (int16_t id : {301, 303, 305}) {
+        const int whole = litCount(picture(id));
+        for (int p = 0; p < 2; ++p) {
+            SCOPED_TRACE(testing::Message() << id << " player " << p + 1);
+            SpriteRec rec = s.Steam(p);
+            rec.Flip = True16;  // shown
+            piirto.buffer(p).assignPicture(filled(0xFF000000));
+            piirto.DrawSprite(p, rec, id);
+            EXPECT_GE(litCount(piirto.buffer(p).image()) * 100, whole * 85);
+        }
+    }
+}
+
+// Lightening the stones and the wall behind the stove, the cloud stays grey:
+// no pink or green where the bits of what lies under it come through.
+TEST(ArtSteam, ShowsGreyInBothRooms)
+{
+    for (int16_t id : {301, 303, 305}) {
+        Muuttujat s;
+        NewMatch(s);
+        Piirto piirto;
+        Module1 scene(s, piirto);
+        for (int p = 0; p < 2; ++p) {
+            s.Steam(p).Id = id;
+            s.Steam(p).Flip = True16;
+        }
+        scene.RedrawScenes();
+        const QImage cloud = picture(id).mirrored(true, false);  // as drawn
+        for (int p = 0; p < 2; ++p) {
+            SCOPED_TRACE(testing::Message() << id << " player " << p + 1);
+            const QImage& view = piirto.view(p).image();
+            int shown = 0, grey = 0;
+            for (int y = 0; y < cloud.height(); ++y)
+                for (int x = 0; x < cloud.width(); ++x) {
+                    const int vx = s.Steam(p).X + x, vy = s.Steam(p).Y + y;
+                    if (!lit(cloud.pixel(x, y)) || vx < 0 || vx >= kViewWidth)
+                        continue;
+                    const QRgb c = view.pixel(vx, vy);
+                    ++shown;
+                    grey += std::max({qRed(c), qGreen(c), qBlue(c)}) - minChannel(c) <= 16;
+                }
+            ASSERT_GT(shown, 0);
+            EXPECT_GE(grey * 100, shown * 97) << grey << " of " << shown << " grey";
+        }
+    }
+}
