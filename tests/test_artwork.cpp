@@ -133,3 +133,96 @@ TEST(ArtSteam, ShowsGreyInBothRooms)
         }
     }
 }
+
+// ---- water ----
+
+namespace {
+
+// Player p's room with the water at `waterY`; `marked` draws the water as a
+// solid marker so the pixels where it is the top layer can be found.
+QImage roomWithWater(int p, int16_t waterY, bool marked)
+{
+    Muuttujat s;
+    NewMatch(s);
+    s.Water(p).Y = waterY;
+    Piirto piirto;
+    if (marked) {
+        piirto.setPictureSource([](int16_t id) {
+            QImage img = LoadResPicture(id).convertToFormat(QImage::Format_RGB32);
+            if (id == 207 || id == 208) {
+                const QImage water = LoadResPicture(207).convertToFormat(QImage::Format_RGB32);
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x) {
+                        const bool on = lit(water.pixel(x, y));
+                        img.setPixel(x, y, id == 207 ? (on ? 0xFFFF00FF : 0xFF000000) : (on ? 0xFF000000 : 0xFFFFFFFF));
+                    }
+            }
+            return img;
+        });
+    }
+    Module1 scene(s, piirto);
+    scene.RedrawScenes();
+    return piirto.view(p).image().copy();
+}
+
+struct WaterOnScreen {
+    double meanDifference = 0;  // shown colour against the water's own, summed over R, G, B
+    double darkUnder = 0;       // share of its pixels over a ground no channel of which exceeds 0x3F
+    int pixels = 0;
+};
+
+WaterOnScreen waterOnScreen(int p, int16_t waterY)
+{
+    const QImage shown = roomWithWater(p, waterY, false);
+    const QImage marked = roomWithWater(p, waterY, true);
+    Muuttujat s;
+    NewMatch(s);
+    s.Water(p).Extra1 = 0;  // the same room with no water in it
+    Piirto bare;
+    Module1 scene(s, bare);
+    scene.RedrawScenes();
+    const QImage under = bare.view(p).image();
+
+    // the water as drawn: mirrored at its place
+    const QImage water = picture(207).mirrored(true, false);
+    const int left = s.Water(p).X;
+    WaterOnScreen out;
+    long sum = 0;
+    int dark = 0;
+    for (int y = 0; y < water.height(); ++y)
+        for (int x = 0; x < water.width(); ++x) {
+            const QRgb own = water.pixel(x, y);
+            const int vx = left + x, vy = waterY + y;
+            if (!lit(own) || marked.pixel(vx, vy) != 0xFFFF00FF)
+                continue;
+            ++out.pixels;
+            sum += difference(shown.pixel(vx, vy), own);
+            const QRgb g = under.pixel(vx, vy);
+            dark += std::max({qRed(g), qGreen(g), qBlue(g)}) <= 0x3F;
+        }
+    if (out.pixels > 0) {
+        out.meanDifference = double(sum) / out.pixels;
+        out.darkUnder = double(dark) / out.pixels;
+    }
+    return out;
+}
+
+} // namespace
+
+// The water lightens what lies under it; over the bucket's dark inside and
+// the wet ladle it keeps its own colour, at every level the bucket is drawn at.
+TEST(ArtWater, ShowsInItsOwnColourInBothRooms)
+{
+    for (int p = 0; p < 2; ++p)
+        for (int16_t y = 500; y <= 516; y += 4) {
+            SCOPED_TRACE(testing::Message() << "player " << p + 1 << " water at " << y);
+            const WaterOnScreen w = waterOnScreen(p, y);
+            if (p == 0 && y == 500) {
+                RecordProperty("water_difference_x100", int(w.meanDifference * 100));
+                RecordProperty("water_pixels", w.pixels);
+            }
+            ASSERT_GT(w.pixels, 800) << "the water is hidden";
+            EXPECT_LE(w.meanDifference, 15.0);
+            EXPECT_GE(w.darkUnder, 0.97) << "the water lies over the dark inside of the bucket";
+        }
+}

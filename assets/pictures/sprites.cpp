@@ -348,17 +348,18 @@ void bucketBack(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(rg);
     p.drawEllipse(kBucketRim);
-    // the inside: the far wall lit, darker wet wood lower down
-    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 34);
+    // the inside: the far wall lit at the top, the depth under the water all
+    // but black, so the water that lightens it keeps its own colour
+    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 13);
     ig.setColorAt(0, QColor(150, 98, 56));
-    ig.setColorAt(0.35, QColor(96, 60, 32));
-    ig.setColorAt(1, QColor(40, 24, 12));
+    ig.setColorAt(0.5, QColor(64, 40, 22));
+    ig.setColorAt(1, QColor(5, 3, 2));
     p.setBrush(ig);
     p.drawEllipse(kBucketInside);
     p.setPen(QPen(QColor(70, 42, 20, 140), 1));
     for (int i = 1; i < 7; ++i) {  // staves of the far wall
         const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
-        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 112));
+        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 101));
     }
 }
 
@@ -404,12 +405,14 @@ void bucketFront(QPainter& p)
 
 // The water surface: teal, dark at the left and light at the right, with a
 // few ripple rings and a glint. Drawn over black, it lightens what is under it.
+constexpr QRectF kWaterSurface(2, 4, 115, 35);
+
 QImage water()
 {
     QImage img = canvas(119, 43);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF surface(2, 4, 115, 35);
+    const QRectF surface = kWaterSurface;
     QLinearGradient g(surface.left(), 0, surface.right(), 0);
     g.setColorAt(0, QColor(0, 58, 66));
     g.setColorAt(0.55, QColor(20, 128, 132));
@@ -533,6 +536,33 @@ void ladleBowl(QPainter& p, QPointF centre, double rx, double ry)
     p.drawArc(opening.adjusted(1, 1, -1, -1), 120 * 16, 50 * 16);  // glint on the rim
 }
 
+// Where the match puts the resting ladle and the water in each room (both
+// drawn mirrored in player 2's room, the water in both), and the levels the
+// water sinks to as the bucket empties.
+constexpr QPoint kRestingLadleAt[2] = {{80, 340}, {250, 340}};
+constexpr bool kRestingLadleMirrored[2] = {false, true};
+constexpr int kWaterLeft[2] = {45, 333};
+constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
+
+// Whether a point of the resting ladle lies under the water in either room.
+bool underWater(double x, double y)
+{
+    constexpr int kLadleW = 208, kWaterW = 119;
+    const double cx = kWaterSurface.center().x(), rx = kWaterSurface.width() / 2 + 1.5;
+    const double ry = kWaterSurface.height() / 2 + 1.5;
+    for (int room = 0; room < 2; ++room) {
+        const double vx = kRestingLadleAt[room].x() + (kRestingLadleMirrored[room] ? kLadleW - x : x);
+        const double vy = kRestingLadleAt[room].y() + y;
+        const double wx = kWaterLeft[room] + kWaterW - vx;  // the water is mirrored
+        for (int top : kWaterTops) {
+            const double u = (wx - cx) / rx, v = (vy - top - kWaterSurface.center().y()) / ry;
+            if (u * u + v * v <= 1)
+                return true;
+        }
+    }
+    return false;
+}
+
 QImage ladleResting()
 {
     QImage img = canvas(208, 260);
@@ -540,6 +570,15 @@ QImage ladleResting()
     p.setRenderHint(QPainter::Antialiasing);
     ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 10);
     ladleBowl(p, QPointF(40, 228), 34, 24);
+    p.end();
+    // under the water the wood is wet and dark, and the water shows its own colour over it
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(row[x]) > 0 && underWater(x + 0.5, y + 0.5))
+                row[x] = qRgba(qRed(row[x]) / 5, qGreen(row[x]) / 5, qBlue(row[x]) / 5, qAlpha(row[x]));
+        }
+    }
     return img;
 }
 
