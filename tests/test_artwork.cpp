@@ -226,3 +226,22 @@ TEST(ArtWater, ShowsInItsOwnColourInBothRooms)
             EXPECT_GE(w.darkUnder, 0.97) << "the water lies over the dark inside of the bucket";
         }
 }
+
+// ---- the yard ----
+
+TEST(ArtWalker, IsWhite)
+{
+    const QImage walker = picture(311);
+    int total = 0, white = 0;
+    for (int y = 0; y < walker.height(); ++y)
+        for (int x = 0; x < walker.width(); ++x) {
+            const QRgb c = walker.pixel(x, y);
+            if (!lit(c))
+                continue;
+            ++total;
+            white += minChannel(c) >= 0xE0;
+        }
+    RecordProperty("walker_white_percent", 100 * white / std::max(1, total));
+    EXPECT_GT(total, 60);
+    EXPECT_GE(white * 10, total * 9);
+}

@@ -861,19 +861,27 @@ QImage cabin()
     return img;
 }
 
+// A white stick figure striding to the left: the left leg and the right arm
+// forward. Drawn in pure white without soft edges, so lightening the sky and
+// the hill it shows white, never tinted.
 QImage walker()
 {
     QImage img = canvas(21, 39);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 255), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(QColor(255, 255, 255));
-    p.drawEllipse(QPointF(9, 5), 4, 4);
-    p.drawLine(QPointF(10, 9), QPointF(11, 23));   // body
-    p.drawLine(QPointF(11, 23), QPointF(4, 37));   // front leg, striding left
-    p.drawLine(QPointF(11, 23), QPointF(17, 37));
-    p.drawLine(QPointF(10, 13), QPointF(3, 20));   // arms
-    p.drawLine(QPointF(10, 13), QPointF(17, 19));
+    const QColor white(255, 255, 255);
+    p.setPen(QPen(white, 1));
+    p.setBrush(white);
+    p.drawEllipse(QRectF(5, 1, 7, 7));  // head, a little ahead of the body
+    p.setPen(QPen(white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const auto stroke = [&](std::initializer_list<QPointF> points) {
+        p.drawPolyline(std::data(points), int(points.size()));
+    };
+    stroke({{9, 9}, {10, 16}, {11, 23}});             // the body, leaning into the walk
+    stroke({{11, 23}, {7, 30}, {4, 36}, {1, 37}});   // the front leg and its foot
+    stroke({{11, 23}, {14, 30}, {16, 36}, {18, 37}});  // the back leg pushing off
+    stroke({{10, 13}, {6, 18}, {4, 22}});            // the arm swinging forward
+    stroke({{10, 13}, {14, 17}, {16, 21}});          // and the one swinging back
     return img;
 }
 
