@@ -245,3 +245,20 @@ TEST(ArtWalker, IsWhite)
     EXPECT_GT(total, 60);
     EXPECT_GE(white * 10, total * 9);
 }
+
+// ---- faces ----
+
+// Each heat band shows another face at a glance: many pixels change clearly.
+TEST(ArtFaces, EachBandLooksDifferent)
+{
+    const int16_t ids[] = {101, 103, 105, 107};
+    for (int i = 0; i + 1 < 4; ++i) {
+        const QImage a = picture(ids[i]), b = picture(ids[i + 1]);
+        int changed = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                changed += difference(a.pixel(x, y), b.pixel(x, y)) > 48;
+        RecordProperty(QString("face_%1_%2_changed").arg(ids[i]).arg(ids[i + 1]).toStdString(), changed);
+        EXPECT_GE(changed, 2000) << ids[i] << " against " << ids[i + 1];
+    }
+}
