@@ -582,13 +582,48 @@ QImage ladleResting()
     return img;
 }
 
+// Water pouring from the tipped bowl's lip down towards the stones: a thick
+// tongue breaking up into drops.
+void pouring(QPainter& p, QPointF lip)
+{
+    QPainterPath tongue;
+    tongue.moveTo(lip);
+    tongue.cubicTo(lip + QPointF(-8, 2), lip + QPointF(-12, 14), lip + QPointF(-13, 30));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 220, 235), 8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tongue);
+    p.setPen(QPen(QColor(235, 252, 255), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tongue.translated(1, -1));
+    Rng rng(211);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at = lip + QPointF(-16 + rng.range(-5, 6), 32 + i * 4.2 + rng.range(-1, 1));
+        const double r = 2.6 - i * 0.18;
+        p.setBrush(QColor(150, 220, 235));
+        p.drawEllipse(at, r, r * 1.3);
+        p.setBrush(QColor(240, 252, 255));
+        p.drawEllipse(at + QPointF(-0.6, -0.8), r * 0.4, r * 0.5);
+    }
+}
+
+// Held out towards the stove, the bowl tipped over and the water leaving it.
+// The hand grips the handle at kGrip in every throw phase.
+constexpr QPointF kGrip(266, 34);
+
 QImage ladleHeld()
 {
     QImage img = canvas(290, 78);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    ladleHandle(p, QPointF(60, 38), QPointF(284, 28), 10);
-    ladleBowl(p, QPointF(36, 44), 33, 26);
+    ladleHandle(p, QPointF(52, 45), QPointF(286, 33), 10);
+    const QPointF bowl(40, 36);
+    p.save();
+    p.translate(bowl);
+    p.rotate(-38);  // the rim tipped down towards the stove
+    p.translate(-bowl);
+    ladleBowl(p, bowl, 30, 24);
+    p.restore();
+    pouring(p, QPointF(18, 34));
     return img;
 }
 
@@ -918,11 +953,15 @@ struct ArmFrame {
     int id;
     ArmPose pose;
 };
+// The swing: the ladle comes up out of the bucket with the elbow low (phase 1),
+// the arm reaches out towards the viewer (phase 2), and the elbow rises as the
+// wrist turns to tip the bowl (phase 3). The hands sit on the held ladle's
+// grip, halfway between where the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},     // rest: hand on the ladle in the bucket
-    {113, {291, 197, {240, 38}, {196, 128}, {110, 139}}},  // phase 3
-    {115, {295, 215, {225, 33}, {204, 134}, {114, 143}}},  // phase 2
-    {117, {296, 247, {220, 38}, {212, 150}, {120, 166}}},  // phase 1: ladle furthest out
+    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},    // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {121, 57}, {91, 144}}},   // phase 3: elbow up, pouring
+    {115, {295, 215, {217, 39}, {160, 100}, {96, 149}}},  // phase 2: reaching out
+    {117, {296, 247, {212, 44}, {191, 154}, {101, 174}}}, // phase 1: elbow low, lifting
 };
 
 } // namespace
