@@ -576,7 +576,7 @@ QImage ladleResting()
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
             if (qAlpha(row[x]) > 0 && underWater(x + 0.5, y + 0.5))
-                row[x] = qRgba(qRed(row[x]) / 5, qGreen(row[x]) / 5, qBlue(row[x]) / 5, qAlpha(row[x]));
+                row[x] = qRgba(qRed(row[x]) / 8, qGreen(row[x]) / 8, qBlue(row[x]) / 8, qAlpha(row[x]));
         }
     }
     return img;
