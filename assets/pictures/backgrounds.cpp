@@ -247,10 +247,10 @@ QColor roomPixel(int x, int y, uint32_t seed)
     const double light = std::clamp(1.12 - 0.7 * (lx * lx + ly * ly), 0.45, 1.12);
     // a soft vignette, kept off the top where the readouts are written
     const double vx = (x - 256) / 300.0, vy = (y - 360) / (y > 360 ? 420.0 : 900.0);
-    const double vignette = 1 - 0.3 * std::pow(clamp01((std::hypot(vx, vy) - 0.55) / 0.7), 1.5);
+    const double vignette = 1 - 0.45 * std::pow(clamp01((std::hypot(vx, vy) - 0.5) / 0.7), 1.4);
     // the stove's red glow on the floor and the wall near it
-    const double gx = (x - 470) / 200.0, gy = (y - 660) / 170.0;
-    const double glow = 0.3 * std::exp(-(gx * gx + gy * gy));
+    const double gx = (x - 470) / 220.0, gy = (y - 650) / 190.0;
+    const double glow = 0.42 * std::exp(-(gx * gx + gy * gy));
     const double k = shadow * light * vignette;
     return QColor::fromRgbF(clamp01(c.redF() * k * 1.04 + glow * 0.85), clamp01(c.greenF() * k + glow * 0.26),
                             clamp01(c.blueF() * k * 0.88 + glow * 0.06));
@@ -347,6 +347,31 @@ void addContactShadows(QImage& img, int player)
     }
 }
 
+// The board behind the readouts: a pale plank across the top of the wall,
+// rows 18 to 61, a dark gap above and below it and its end cut square at the
+// left. The readouts print on it, and during a trip it shows above the yard.
+constexpr int kBoardTop = 18, kBoardBottom = 61, kBoardLeft = 7;
+
+void paintReadoutBoard(QImage& img)
+{
+    for (int y = kBoardTop; y <= kBoardBottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = kBoardLeft; x < W; ++x) {
+            QColor c = pine(x, (y - kBoardTop) * 2.0, 1150, 1.08, 0.5, 0.1);
+            const int down = y - kBoardTop, up = kBoardBottom - y;
+            if (down < 2 || up < 2)
+                c = shade(c, 0.3);  // the gap to the wall
+            else if (down < 4)
+                c = shade(c, 1.15);  // the lit top edge
+            else if (up < 4)
+                c = shade(c, 0.72);  // the underside in shadow
+            if (x < kBoardLeft + 3)
+                c = shade(c, 0.6);  // the sawn end
+            row[x] = c.rgb();
+        }
+    }
+}
+
 } // namespace
 
 // Player 1's room: lower bench down the left side, stone floor at the lower
@@ -361,6 +386,7 @@ QImage roomPicture(int player)
             row[player == 0 ? x : W - 1 - x] = roomPixel(x, y, seed).rgb();
     }
     addContactShadows(img, player);
+    paintReadoutBoard(img);
     return img;
 }
 

@@ -109,9 +109,9 @@ void grain(QImage& img, QRect area, double amount, double streakX, uint32_t seed
 
 // The stove: a riveted blue-violet steel box on red feet, its fire door
 // glowing, a heap of stones on top. Player 1 sees columns 0..111, player 2
-// columns 30..167, so the door sits in the middle of both.
+// columns 30..167, so the door and its handle lie within both.
 constexpr QRectF kStoveBox(8, 74, 152, 134);
-constexpr QRectF kStoveDoor(42, 114, 84, 64);
+constexpr QRectF kStoveDoor(36, 114, 62, 64);
 
 void stoveFeet(QPainter& p)
 {
