@@ -731,26 +731,36 @@ QImage steam(double scale, int seed, const Pair& stove)
     return img;
 }
 
-// One band of the lake: transparent above a wavy crest, foam on the crest,
-// then water from cyan to deep blue with streaks of sky light.
+// One band of the lake: transparent above a wavy crest, the water below it
+// mottled blue with whitecaps breaking here and there along the crest. The
+// bands overlap, each hiding the last one's lower part, so they are shaded
+// alike from top to bottom and read as one lake; only the lowest band's
+// bottom shows, and it turns to the cyan of the yard below.
 QImage lakeStrip()
 {
     QImage img = canvas(599, 136);
+    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     for (int x = 0; x < 599; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
-        const double edge = 57 + 3.5 * std::sin(x * 0.075) + 1.5 * std::sin(x * 0.23 + 1.0)
-                            + 1.2 * (fbm(x / 18.0, 0.5, 307, 2) - 0.5);
+        const double edge = 57 + 2.6 * std::sin(x * 0.071) + 1.6 * std::sin(x * 0.19 + 1.0)
+                            + 3.0 * (fbm(x / 22.0, 0.5, 307, 3) - 0.5);
+        const double cap = fbm(x / 26.0, 3.5, 309, 3);  // where the wave breaks
         for (int y = 0; y < 136; ++y) {
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            const double t = std::clamp(below / (136 - edge), 0.0, 1.0);
-            QColor c = mix(QColor(40, 236, 250), QColor(8, 60, 190), std::pow(t, 0.8));
-            const double streak = fbm(x / 40.0, y / 2.2, 308, 3);
-            c = mix(c, QColor(190, 250, 255), std::max(0.0, streak - 0.58) * 1.6 * (1 - t));
-            if (below < 4)
-                c = mix(c, QColor(235, 255, 255), (1 - below / 4) * 0.85);  // foam on the crest
+            QColor c = mix(deep, light, fbm(x / 55.0, y / 14.0, 308, 3) * 1.3 - 0.15);
+            if (below < 9)
+                c = mix(c, light, 0.45 * (1 - below / 9));  // the wave's lit face under its crest
+            const double glint = fbm(x / 40.0, y / 2.2, 311, 3);
+            c = mix(c, QColor(190, 246, 255), std::max(0.0, glint - 0.62) * 2.0);
+            const double froth = (cap - 0.44) * 16 - below + 3 * (noise(x / 2.5, y / 2.0, 313) - 0.5);
+            if (froth > 0)
+                c = mix(c, foam, std::clamp(froth / 2.5, 0.0, 1.0));
+            else if (below < 1.5)
+                c = mix(c, foam, 0.5 * (1.5 - below) / 1.5);  // a thin bright lip all along
+            c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
             const double cover = std::clamp(below + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
