@@ -155,8 +155,29 @@ double benchShadow(double x, double y)
     return 0.55 + 0.45 * clamp01((x - edge) / (18 + dy * 0.12));
 }
 
+// The heat shield on the wall behind the stove: a sooty black panel with a
+// steel trim. It is dark enough (no channel above 0x0F) that the steam, which
+// lightens what lies under it, shows there in its own greys.
+constexpr int kShieldLeft = 384, kShieldTop = 446;
+constexpr int kTrim = 5;
+
+bool onShield(int x, int y) { return x >= kShieldLeft && y >= kShieldTop && y < kWallFloor; }
+
+QColor shieldPixel(int x, int y, uint32_t seed)
+{
+    const int fromLeft = x - kShieldLeft, fromTop = y - kShieldTop;
+    if (fromLeft < kTrim || fromTop < kTrim) {  // the steel trim, lit along its top
+        const double lit = fromTop < kTrim ? 1.0 - fromTop / double(kTrim) : 0.4 + 0.3 * fromLeft / kTrim;
+        return shade(QColor(120, 112, 108), 0.55 + 0.5 * lit + 0.1 * (noise(x / 3.0, y, seed) - 0.5));
+    }
+    const int v = 6 + int(std::lround(8 * fbm(x / 14.0, y / 9.0, seed + 90, 3)));
+    return QColor(v, v - 1, v - 2);
+}
+
 QColor roomPixel(int x, int y, uint32_t seed)
 {
+    if (onShield(x, y))
+        return shieldPixel(x, y, seed);
     const double lowerEdge = kVanishX + kLowerBenchSlope * (y - kVanishY);
     const double dy = y - kVanishY;
     QColor c;
@@ -226,10 +247,10 @@ QColor roomPixel(int x, int y, uint32_t seed)
     const double light = std::clamp(1.12 - 0.7 * (lx * lx + ly * ly), 0.45, 1.12);
     // a soft vignette, kept off the top where the readouts are written
     const double vx = (x - 256) / 300.0, vy = (y - 360) / (y > 360 ? 420.0 : 900.0);
-    const double vignette = 1 - 0.3 * std::pow(clamp01((std::hypot(vx, vy) - 0.55) / 0.7), 1.5);
+    const double vignette = 1 - 0.45 * std::pow(clamp01((std::hypot(vx, vy) - 0.5) / 0.7), 1.4);
     // the stove's red glow on the floor and the wall near it
-    const double gx = (x - 470) / 200.0, gy = (y - 660) / 170.0;
-    const double glow = 0.3 * std::exp(-(gx * gx + gy * gy));
+    const double gx = (x - 470) / 220.0, gy = (y - 650) / 190.0;
+    const double glow = 0.42 * std::exp(-(gx * gx + gy * gy));
     const double k = shadow * light * vignette;
     return QColor::fromRgbF(clamp01(c.redF() * k * 1.04 + glow * 0.85), clamp01(c.greenF() * k + glow * 0.26),
                             clamp01(c.blueF() * k * 0.88 + glow * 0.06));
@@ -326,6 +347,31 @@ void addContactShadows(QImage& img, int player)
     }
 }
 
+// The board behind the readouts: a pale plank across the top of the wall,
+// rows 18 to 61, a dark gap above and below it and its end cut square at the
+// left. The readouts print on it, and during a trip it shows above the yard.
+constexpr int kBoardTop = 18, kBoardBottom = 61, kBoardLeft = 7;
+
+void paintReadoutBoard(QImage& img)
+{
+    for (int y = kBoardTop; y <= kBoardBottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = kBoardLeft; x < W; ++x) {
+            QColor c = pine(x, (y - kBoardTop) * 2.0, 1150, 1.08, 0.5, 0.1);
+            const int down = y - kBoardTop, up = kBoardBottom - y;
+            if (down < 2 || up < 2)
+                c = shade(c, 0.3);  // the gap to the wall
+            else if (down < 4)
+                c = shade(c, 1.15);  // the lit top edge
+            else if (up < 4)
+                c = shade(c, 0.72);  // the underside in shadow
+            if (x < kBoardLeft + 3)
+                c = shade(c, 0.6);  // the sawn end
+            row[x] = c.rgb();
+        }
+    }
+}
+
 } // namespace
 
 // Player 1's room: lower bench down the left side, stone floor at the lower
@@ -340,6 +386,7 @@ QImage roomPicture(int player)
             row[player == 0 ? x : W - 1 - x] = roomPixel(x, y, seed).rgb();
     }
     addContactShadows(img, player);
+    paintReadoutBoard(img);
     return img;
 }
 

@@ -100,6 +100,19 @@ void buttonBucket(QPainter& p)
     glint.setColorAt(1, QColor(235, 255, 250, 0));
     p.setBrush(glint);
     p.drawEllipse(QPointF(water.center().x() + 22, water.top() + 5), 14, 3.5);
+    // the ladle resting in it, its handle leaning on the rim and rising to the right
+    const QPointF dip(104, 70), end(150, 14);
+    QLinearGradient handle(dip + QPointF(-3, -2), dip + QPointF(3, 2));
+    handle.setColorAt(0, shade(wood, 1.3));
+    handle.setColorAt(1, shade(wood, 0.6));
+    p.setPen(QPen(QBrush(handle), 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(dip, end);
+    p.setPen(QPen(shade(wood, 0.3), 1));
+    p.drawLine(dip + QPointF(2.6, 1.8), end + QPointF(2.6, 1.8));
+    p.setPen(QPen(QColor(255, 230, 190, 140), 1));
+    p.drawLine(dip + QPointF(-1.5, -1.2) , end + QPointF(-1.5, -1.2));
+    p.setPen(QPen(QColor(0, 60, 70, 160), 1.4));  // where it enters the water
+    p.drawArc(QRectF(dip.x() - 6, dip.y() - 3, 12, 5), 180 * 16, 180 * 16);
     // the front wall, tapering down, with its staves and hoops
     QPainterPath wall;
     wall.moveTo(44, 64);

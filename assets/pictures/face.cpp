@@ -54,11 +54,6 @@ void paintEgg(QImage& img, const QColor& tint)
             const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
             const double shine = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 30);
             QColor c = skinAt(diffuse, shine, rr);
-            // the flush is strongest on the cheeks and fades down the jaw to the
-            // body's own skin at the chin, so it runs on into the neck below
-            const double down = std::clamp((v - 0.15) / 0.85, 0.0, 1.0);
-            const QColor t = mix(tint, QColor(255, 255, 255), 0.85 * down * down * (3 - 2 * down));
-            c = QColor::fromRgbF(c.redF() * t.redF(), c.greenF() * t.greenF(), c.blueF() * t.blueF());
             // just above the chin's edge, where the neck carries on below, the skin
             // takes the neck's own light so the two meet without a dark seam
             const double across = (x + 0.5 - kCx) / 21.0;
@@ -67,6 +62,8 @@ void paintEgg(QImage& img, const QColor& tint)
                 const double w = std::clamp((v - 0.6) / 0.35, 0.0, 1.0) * (1 - across * across);
                 c = mix(c, skinAt(neckLight, 0, std::abs(across)), 0.6 * w);
             }
+            // the heat's flush over the whole face, down to the chin's edge
+            c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
             // the outline's edge: fully opaque, in the skin a shade deeper where the
             // pixel is only partly covered, so the hard edge reads as a soft rim
             c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0));
@@ -175,7 +172,7 @@ Brow browFor(Mood mood, int side)
 {
     switch (mood) {
     case Mood::Smile: return {75, 75, 4};
-    case Mood::Straight: return {67, 69, 5};  // raised
+    case Mood::Straight: return {60, 63, 7};  // raised high
     case Mood::Frown: return {80, 71, 1};     // drawn together
     case Mood::Crooked: return side == 0 ? Brow{81, 71, 1} : Brow{68, 73, 5};
     }
@@ -256,9 +253,9 @@ void paintMouth(QPainter& p, Mood mood)
         line.moveTo(50, 124);
         line.cubicTo(58, 133, 74, 133, 82, 124);
         break;
-    case Mood::Straight:
-        line.moveTo(53, 128);
-        line.cubicTo(60, 129, 72, 129, 79, 128);
+    case Mood::Straight:  // pressed flat and narrow
+        line.moveTo(55, 128);
+        line.lineTo(77, 128);
         break;
     case Mood::Frown:
         line.moveTo(52, 133);

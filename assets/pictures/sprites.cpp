@@ -109,9 +109,9 @@ void grain(QImage& img, QRect area, double amount, double streakX, uint32_t seed
 
 // The stove: a riveted blue-violet steel box on red feet, its fire door
 // glowing, a heap of stones on top. Player 1 sees columns 0..111, player 2
-// columns 30..167, so the door sits in the middle of both.
+// columns 30..167, so the door and its handle lie within both.
 constexpr QRectF kStoveBox(8, 74, 152, 134);
-constexpr QRectF kStoveDoor(42, 114, 84, 64);
+constexpr QRectF kStoveDoor(36, 114, 62, 64);
 
 void stoveFeet(QPainter& p)
 {
@@ -348,17 +348,18 @@ void bucketBack(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(rg);
     p.drawEllipse(kBucketRim);
-    // the inside: the far wall lit, darker wet wood lower down
-    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 34);
+    // the inside: the far wall lit at the top, the depth under the water all
+    // but black, so the water that lightens it keeps its own colour
+    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 13);
     ig.setColorAt(0, QColor(150, 98, 56));
-    ig.setColorAt(0.35, QColor(96, 60, 32));
-    ig.setColorAt(1, QColor(40, 24, 12));
+    ig.setColorAt(0.5, QColor(64, 40, 22));
+    ig.setColorAt(1, QColor(5, 3, 2));
     p.setBrush(ig);
     p.drawEllipse(kBucketInside);
     p.setPen(QPen(QColor(70, 42, 20, 140), 1));
     for (int i = 1; i < 7; ++i) {  // staves of the far wall
         const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
-        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 112));
+        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 101));
     }
 }
 
@@ -404,12 +405,14 @@ void bucketFront(QPainter& p)
 
 // The water surface: teal, dark at the left and light at the right, with a
 // few ripple rings and a glint. Drawn over black, it lightens what is under it.
+constexpr QRectF kWaterSurface(2, 4, 115, 35);
+
 QImage water()
 {
     QImage img = canvas(119, 43);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF surface(2, 4, 115, 35);
+    const QRectF surface = kWaterSurface;
     QLinearGradient g(surface.left(), 0, surface.right(), 0);
     g.setColorAt(0, QColor(0, 58, 66));
     g.setColorAt(0.55, QColor(20, 128, 132));
@@ -533,6 +536,33 @@ void ladleBowl(QPainter& p, QPointF centre, double rx, double ry)
     p.drawArc(opening.adjusted(1, 1, -1, -1), 120 * 16, 50 * 16);  // glint on the rim
 }
 
+// Where the match puts the resting ladle and the water in each room (both
+// drawn mirrored in player 2's room, the water in both), and the levels the
+// water sinks to as the bucket empties.
+constexpr QPoint kRestingLadleAt[2] = {{80, 340}, {250, 340}};
+constexpr bool kRestingLadleMirrored[2] = {false, true};
+constexpr int kWaterLeft[2] = {45, 333};
+constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
+
+// Whether a point of the resting ladle lies under the water in either room.
+bool underWater(double x, double y)
+{
+    constexpr int kLadleW = 208, kWaterW = 119;
+    const double cx = kWaterSurface.center().x(), rx = kWaterSurface.width() / 2 + 1.5;
+    const double ry = kWaterSurface.height() / 2 + 1.5;
+    for (int room = 0; room < 2; ++room) {
+        const double vx = kRestingLadleAt[room].x() + (kRestingLadleMirrored[room] ? kLadleW - x : x);
+        const double vy = kRestingLadleAt[room].y() + y;
+        const double wx = kWaterLeft[room] + kWaterW - vx;  // the water is mirrored
+        for (int top : kWaterTops) {
+            const double u = (wx - cx) / rx, v = (vy - top - kWaterSurface.center().y()) / ry;
+            if (u * u + v * v <= 1)
+                return true;
+        }
+    }
+    return false;
+}
+
 QImage ladleResting()
 {
     QImage img = canvas(208, 260);
@@ -540,107 +570,197 @@ QImage ladleResting()
     p.setRenderHint(QPainter::Antialiasing);
     ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 10);
     ladleBowl(p, QPointF(40, 228), 34, 24);
+    p.end();
+    // under the water the wood is wet and dark, and the water shows its own colour over it
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(row[x]) > 0 && underWater(x + 0.5, y + 0.5))
+                row[x] = qRgba(qRed(row[x]) / 8, qGreen(row[x]) / 8, qBlue(row[x]) / 8, qAlpha(row[x]));
+        }
+    }
     return img;
 }
+
+// Water pouring from the tipped bowl's lip down towards the stones: a thick
+// tongue breaking up into drops.
+void pouring(QPainter& p, QPointF lip)
+{
+    QPainterPath tongue;
+    tongue.moveTo(lip);
+    tongue.cubicTo(lip + QPointF(-8, 2), lip + QPointF(-12, 14), lip + QPointF(-13, 30));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 220, 235), 8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tongue);
+    p.setPen(QPen(QColor(235, 252, 255), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tongue.translated(1, -1));
+    Rng rng(211);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at = lip + QPointF(-16 + rng.range(-5, 6), 32 + i * 4.2 + rng.range(-1, 1));
+        const double r = 2.6 - i * 0.18;
+        p.setBrush(QColor(150, 220, 235));
+        p.drawEllipse(at, r, r * 1.3);
+        p.setBrush(QColor(240, 252, 255));
+        p.drawEllipse(at + QPointF(-0.6, -0.8), r * 0.4, r * 0.5);
+    }
+}
+
+// Held out towards the stove, the bowl tipped over and the water leaving it.
+// The hand grips the handle at kGrip in every throw phase.
+constexpr QPointF kGrip(266, 34);
 
 QImage ladleHeld()
 {
     QImage img = canvas(290, 78);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    ladleHandle(p, QPointF(60, 38), QPointF(284, 28), 10);
-    ladleBowl(p, QPointF(36, 44), 33, 26);
+    ladleHandle(p, QPointF(52, 45), QPointF(286, 33), 10);
+    const QPointF bowl(40, 36);
+    p.save();
+    p.translate(bowl);
+    p.rotate(-38);  // the rim tipped down towards the stove
+    p.translate(-bowl);
+    ladleBowl(p, bowl, 30, 24);
+    p.restore();
+    pouring(p, QPointF(18, 34));
     return img;
 }
 
-// A cloud of steam: a few puffs of different heights with rounded tops,
-// dense where they billow and thinning out in a sparse dither towards the
-// stones. Only pure white pixels, so lightening the stones and the wood under
-// it (bitwise OR) never tints them; the dither makes the softness.
-constexpr int kBayer8[8][8] = {{0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
-                               {12, 44, 4, 36, 14, 46, 6, 38},  {60, 28, 52, 20, 62, 30, 54, 22},
-                               {3, 35, 11, 43, 1, 33, 9, 41},   {51, 19, 59, 27, 49, 17, 57, 25},
-                               {15, 47, 7, 39, 13, 45, 5, 37},  {63, 31, 55, 23, 61, 29, 53, 21}};
+// A cloud of steam billowing up off the stones: round puffs of different
+// heights over a bank that rises from the heap. Every lit pixel is a light
+// grey from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never
+// tints it: the tops are lit white, the undersides and the thin rims greyer.
+// The cloud is always drawn mirrored; player 1's room cuts off its first ten
+// columns and player 2's room its last thirty, so its mass sits between them.
+constexpr int kSteamW = 122, kSteamH = 34;
+constexpr double kSteamMiddle = 51;  // halfway between the two cuts
 
 struct Puff {
-    double x, y, r;  // centre of the rounded top and its radius
+    double x, y, rx, ry;  // centre and radii
 };
 
+// Billows of different heights over a flatter bank that lies on the stones.
 std::vector<Puff> steamPuffs(double scale, int seed)
 {
     Rng rng{uint64_t(seed)};
     std::vector<Puff> puffs;
-    const int count = scale > 0.8 ? 7 : scale > 0.5 ? 5 : 3;
-    const double halfWidth = 50 * scale + 4;
-    for (int i = 0; i < count; ++i) {
-        const double t = i / double(count - 1);
-        const double middle = 1 - std::abs(t * 2 - 1);  // taller puffs towards the middle
-        const double x = 61 + (t * 2 - 1) * halfWidth + rng.range(-3, 3);
-        const double r = (5 + 6 * scale) * (0.8 + 0.35 * rng.uniform()) * (0.75 + 0.35 * middle);
-        const double top = 33 - (14 + 18 * scale) * (0.55 + 0.45 * middle) * rng.range(0.75, 1.0);
-        puffs.push_back({x, std::max(top, 1.0) + r, r});
+    const double halfWidth = 10 + 48 * scale;
+    const int bank = 2 + int(std::lround(4 * scale));
+    for (int i = 0; i < bank; ++i) {  // the bank: wide, low, overlapping
+        const double t = i / double(bank - 1);
+        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.85 + rng.range(-3, 3);
+        const double r = (7 + 7 * scale) * rng.range(0.9, 1.15);
+        puffs.push_back({x, kSteamH - r * 0.6, r * 1.5, r * 1.05});
+    }
+    const int billows = 2 + int(std::lround(5 * scale));
+    for (int i = 0; i < billows; ++i) {  // the billows: round, taller in the middle
+        const double t = (i + rng.range(0.2, 0.8)) / billows;
+        const double middle = 1 - std::abs(t * 2 - 1);
+        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.8;
+        const double r = (5 + 9 * scale) * (0.7 + 0.45 * middle) * rng.range(0.85, 1.15);
+        const double rise = (4 + 20 * scale) * (0.4 + 0.6 * middle) * rng.range(0.8, 1.0);
+        puffs.push_back({x, std::max(kSteamH - rise - r * 0.6, r * 0.9 + 0.5), r, r * 0.9});
     }
     return puffs;
 }
 
-QImage steam(double scale, int seed)
+// How much steam lies at a point: the puffs melted into one soft mass.
+double steamDensity(const std::vector<Puff>& puffs, double px, double py)
 {
-    QImage img(122, 34, QImage::Format_ARGB32_Premultiplied);
+    double sum = 0;
+    for (const Puff& f : puffs) {
+        const double u = (px - f.x) / f.rx, v = (py - f.y) / f.ry;
+        const double k = std::max(0.0, 1 - (u * u + v * v));
+        sum += k * k;
+    }
+    return sum;
+}
+
+// The grey to store so that, lightening `under`, it shows as a grey no
+// darker than `grey`.
+int neutralOver(int grey, QRgb under)
+{
+    for (int v = grey; v < 0xFF; ++v) {
+        if ((v | qRed(under)) == (v | qGreen(under)) && (v | qGreen(under)) == (v | qBlue(under)))
+            return v;
+    }
+    return 0xFF;
+}
+
+// `stove` is the stove pair as stored: the cloud lies over its stones in both
+// rooms at the same place, mirrored, and over the black heat shield elsewhere.
+QImage steam(double scale, int seed, const Pair& stove)
+{
+    QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     const std::vector<Puff> puffs = steamPuffs(scale, seed);
-    const double strength = 0.45 + 0.55 * scale;
-    for (int y = 0; y < img.height(); ++y) {
+    // a ragged rim: wisps torn off the edge, the body left whole
+    const auto density = [&](double px, double py) {
+        const double d = steamDensity(puffs, px, py);
+        const double torn = 1 - std::clamp(d / 0.6, 0.0, 1.0);
+        // it rises from between the stones: no straight edge at the bottom
+        const double onStones = (kSteamH - 1 - py) / 9.0;
+        const double bottom = std::clamp(onStones + 1.2 * (fbm(px / 4.0, 3, uint32_t(seed) + 3, 2) - 0.5), 0.0, 1.0);
+        return d * bottom + 0.26 * torn * (fbm(px / 5.0, py / 4.0, uint32_t(seed), 3) - 0.5);
+    };
+    constexpr double kEdge = 0.12;
+    const double lx = -0.3, ly = -0.75, lz = 0.6;  // light from above, a little to the left
+    for (int y = 0; y < kSteamH; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
+        for (int x = 0; x < kSteamW; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            double density = 0;
-            for (const Puff& f : puffs) {
-                double k;
-                if (py <= f.y) {  // the rounded top, its rim soft over a pixel or two
-                    const double d = std::hypot(px - f.x, py - f.y);
-                    k = std::clamp((f.r - d) / 2.0, 0.0, 1.0);
-                    // the upper left catches the light, the lower right a little thinner
-                    k *= 0.9 + 0.1 * std::clamp(((f.x - px) * 0.4 + (f.y - py)) / f.r, -1.0, 1.0);
-                } else {  // the rising column below it, widening a little and fading to the stones
-                    const double below = (py - f.y) / std::max(1.0, 34 - f.y);
-                    const double half = f.r * (1 + 0.25 * below);
-                    const double across = std::clamp((half - std::abs(px - f.x)) / (2 + 4 * below), 0.0, 1.0);
-                    k = across * (0.92 - 0.8 * std::pow(below, 0.8));
-                }
-                density = std::max(density, k);
-            }
-            // wisps: the lower part is broken up more than the tops
-            const double wisp = fbm(x / 6.0, y / 3.5, uint32_t(seed), 3) - 0.5;
-            density *= strength * (1 + wisp * (0.3 + 0.9 * y / 34.0));
-            density *= std::clamp((34 - py) / 4.0, 0.0, 1.0);  // nothing on the stones' very edge
-            if (density - 0.05 <= (kBayer8[y % 8][x % 8] + 0.5) / 64.0)  // no lone dots in the faintest parts
+            const double d = density(px, py);
+            if (d <= kEdge)
                 continue;
-            row[x] = qRgb(255, 255, 255);
+            // the mass shaded as a surface whose height is its density
+            const double gx = (density(px + 1, py) - density(px - 1, py)) * 6;
+            const double gy = (density(px, py + 1) - density(px, py - 1)) * 6;
+            const double n = std::hypot(gx, gy, 1.0);
+            const double light = std::max(0.0, (-gx * lx - gy * ly + lz) / n);
+            const double thick = std::clamp((d - kEdge) / 0.5, 0.0, 1.0);  // rims are thin and greyer
+            const double low = std::clamp((py - 20) / 14.0, 0.0, 1.0);  // shade near the stones
+            const double tone = std::clamp(0.15 + 0.85 * light * (0.55 + 0.45 * thick) - 0.25 * low, 0.0, 1.0);
+            const int grey = 0xB0 + int(std::lround(tone * (0xFF - 0xB0)));
+            const int sx = kSteamW - 1 - x;  // the stove's column under this one
+            const int v = stove.mask.pixel(sx, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(sx, y))
+                                                                 : grey | 0x0F;
+            row[x] = qRgb(v, v, v);
         }
     }
     return img;
 }
 
-// One band of the lake: transparent above a wavy crest, foam on the crest,
-// then water from cyan to deep blue with streaks of sky light.
+// One band of the lake: transparent above a wavy crest, the water below it
+// mottled blue with whitecaps breaking here and there along the crest. The
+// bands overlap, each hiding the last one's lower part, so they are shaded
+// alike from top to bottom and read as one lake; only the lowest band's
+// bottom shows, and it turns to the cyan of the yard below.
 QImage lakeStrip()
 {
     QImage img = canvas(599, 136);
+    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     for (int x = 0; x < 599; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
-        const double edge = 57 + 3.5 * std::sin(x * 0.075) + 1.5 * std::sin(x * 0.23 + 1.0)
-                            + 1.2 * (fbm(x / 18.0, 0.5, 307, 2) - 0.5);
+        const double edge = 57 + 2.6 * std::sin(x * 0.071) + 1.6 * std::sin(x * 0.19 + 1.0)
+                            + 3.0 * (fbm(x / 22.0, 0.5, 307, 3) - 0.5);
+        const double cap = fbm(x / 26.0, 3.5, 309, 3);  // where the wave breaks
         for (int y = 0; y < 136; ++y) {
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            const double t = std::clamp(below / (136 - edge), 0.0, 1.0);
-            QColor c = mix(QColor(40, 236, 250), QColor(8, 60, 190), std::pow(t, 0.8));
-            const double streak = fbm(x / 40.0, y / 2.2, 308, 3);
-            c = mix(c, QColor(190, 250, 255), std::max(0.0, streak - 0.58) * 1.6 * (1 - t));
-            if (below < 4)
-                c = mix(c, QColor(235, 255, 255), (1 - below / 4) * 0.85);  // foam on the crest
+            QColor c = mix(deep, light, fbm(x / 55.0, y / 14.0, 308, 3) * 1.3 - 0.15);
+            if (below < 9)
+                c = mix(c, light, 0.45 * (1 - below / 9));  // the wave's lit face under its crest
+            const double glint = fbm(x / 40.0, y / 2.2, 311, 3);
+            c = mix(c, QColor(190, 246, 255), std::max(0.0, glint - 0.62) * 2.0);
+            const double froth = (cap - 0.44) * 16 - below + 3 * (noise(x / 2.5, y / 2.0, 313) - 0.5);
+            if (froth > 0)
+                c = mix(c, foam, std::clamp(froth / 2.5, 0.0, 1.0));
+            else if (below < 1.5)
+                c = mix(c, foam, 0.5 * (1.5 - below) / 1.5);  // a thin bright lip all along
+            c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
             const double cover = std::clamp(below + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
@@ -786,19 +906,27 @@ QImage cabin()
     return img;
 }
 
+// A white stick figure striding to the left: the left leg and the right arm
+// forward. Drawn in pure white without soft edges, so lightening the sky and
+// the hill it shows white, never tinted.
 QImage walker()
 {
     QImage img = canvas(21, 39);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 255), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(QColor(255, 255, 255));
-    p.drawEllipse(QPointF(9, 5), 4, 4);
-    p.drawLine(QPointF(10, 9), QPointF(11, 23));   // body
-    p.drawLine(QPointF(11, 23), QPointF(4, 37));   // front leg, striding left
-    p.drawLine(QPointF(11, 23), QPointF(17, 37));
-    p.drawLine(QPointF(10, 13), QPointF(3, 20));   // arms
-    p.drawLine(QPointF(10, 13), QPointF(17, 19));
+    const QColor white(255, 255, 255);
+    p.setPen(QPen(white, 1));
+    p.setBrush(white);
+    p.drawEllipse(QRectF(5, 1, 7, 7));  // head, a little ahead of the body
+    p.setPen(QPen(white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const auto stroke = [&](std::initializer_list<QPointF> points) {
+        p.drawPolyline(std::data(points), int(points.size()));
+    };
+    stroke({{9, 9}, {10, 16}, {11, 23}});             // the body, leaning into the walk
+    stroke({{11, 23}, {7, 30}, {4, 36}, {1, 37}});   // the front leg and its foot
+    stroke({{11, 23}, {14, 30}, {16, 36}, {18, 37}});  // the back leg pushing off
+    stroke({{10, 13}, {6, 18}, {4, 22}});            // the arm swinging forward
+    stroke({{10, 13}, {14, 17}, {16, 21}});          // and the one swinging back
     return img;
 }
 
@@ -835,11 +963,15 @@ struct ArmFrame {
     int id;
     ArmPose pose;
 };
+// The swing: the ladle comes up out of the bucket with the elbow low (phase 1),
+// the arm reaches out towards the viewer (phase 2), and the elbow rises as the
+// wrist turns to tip the bowl (phase 3). The hands sit on the held ladle's
+// grip, halfway between where the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},     // rest: hand on the ladle in the bucket
-    {113, {291, 197, {240, 38}, {196, 128}, {110, 139}}},  // phase 3
-    {115, {295, 215, {225, 33}, {204, 134}, {114, 143}}},  // phase 2
-    {117, {296, 247, {220, 38}, {212, 150}, {120, 166}}},  // phase 1: ladle furthest out
+    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},    // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {121, 57}, {91, 144}}},   // phase 3: elbow up, pouring
+    {115, {295, 215, {217, 39}, {160, 100}, {96, 149}}},  // phase 2: reaching out
+    {117, {296, 247, {212, 44}, {191, 154}, {101, 174}}}, // phase 1: elbow low, lifting
 };
 
 } // namespace
@@ -850,9 +982,9 @@ std::vector<Bitmap> spritePictures()
     // Faces: the same mask for all four, so one face covers another.
     // Skin tints by heat: the body's own warm brown, flushed, reddish, deep red.
     const QImage faces[] = {facePicture(QColor(250, 238, 226), Mood::Smile),
-                            facePicture(QColor(255, 226, 214), Mood::Straight),
-                            facePicture(QColor(255, 172, 150), Mood::Frown),
-                            facePicture(QColor(236, 112, 96), Mood::Crooked)};
+                            facePicture(QColor(255, 196, 172), Mood::Straight),
+                            facePicture(QColor(255, 150, 124), Mood::Frown),
+                            facePicture(QColor(232, 96, 80), Mood::Crooked)};
     const Pair first = opaquePair(faces[0], kRoomMatte);
     for (int i = 0; i < 4; ++i) {
         Pair pair = opaquePair(faces[i], kRoomMatte);
@@ -871,15 +1003,16 @@ std::vector<Bitmap> spritePictures()
     for (const auto& [id, pose] : kArmFrames)
         add(out, id, opaquePair(armPicture(pose), kRoomMatte), 24);
 
-    add(out, 201, opaquePair(stove(), kRoomMatte), 1);
+    const Pair stovePair = opaquePair(stove(), kRoomMatte);
+    add(out, 201, stovePair, 1);
     add(out, 203, opaquePair(painted(200, 200, bucketBack), kRoomMatte), 1);
     add(out, 205, opaquePair(painted(200, 200, bucketFront), kRoomMatte), 1);
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.0, 301)), 24);
-    add(out, 303, complementPair(steam(0.7, 303)), 24);
-    add(out, 305, complementPair(steam(0.4, 305)), 24);
+    add(out, 301, complementPair(steam(1.0, 301, stovePair)), 24);
+    add(out, 303, complementPair(steam(0.86, 303, stovePair)), 24);
+    add(out, 305, complementPair(steam(0.4, 305, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);

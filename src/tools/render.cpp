@@ -1,6 +1,6 @@
-// hovla-render OUTDIR: renders rooms, throw phases, faces, steam, the yard on
-// the way to the lake and the menu's buttons through the game's own code, as
-// PNG files to look at.
+// hovla-render OUTDIR: renders rooms, throw phases, faces, steam and the water
+// as they show in both rooms, the yard on the way to the lake and the menu's
+// buttons through the game's own code, as PNG files to look at.
 #include "drawing/resources.h"
 #include "drawing/scene.h"
 #include "match/game.h"
@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -45,6 +46,19 @@ struct Renderer {
     {
         const QImage piece = piirto.view(1).image().copy(area);
         piece.scaled(piece.size() * scale).save(dir.filePath(name + ".png"));
+    }
+    // The same place in both rooms, side by side, at 1x and enlarged: how a
+    // picture shows over what lies under it.
+    void inBothRooms(const QRect& area1, const QRect& area2, int scale, const QString& name)
+    {
+        QImage pair(area1.width() + area2.width() + 2, std::max(area1.height(), area2.height()), QImage::Format_RGB32);
+        pair.fill(Qt::darkGray);
+        QPainter p(&pair);
+        p.drawImage(0, 0, piirto.view(0).image().copy(area1));
+        p.drawImage(area1.width() + 2, 0, piirto.view(1).image().copy(area2));
+        p.end();
+        pair.save(dir.filePath(name + "_1x.png"));
+        pair.scaled(pair.size() * scale).save(dir.filePath(name + QString("_x%1.png").arg(scale)));
     }
     void fresh()
     {
@@ -176,7 +190,18 @@ int main(int argc, char** argv)
         }
         r.scene.RedrawScenes();
         r.both(QString("steam_%1").arg(id));
-        r.closeup(QRect(0, 470, 150, 80), 4, QString("closeup_steam_%1").arg(id));
+        r.inBothRooms(QRect(380, 480, 132, 70), QRect(0, 480, 132, 70), 4, QString("steam_%1_both").arg(id));
+    }
+
+    // the water in the bucket, full and nearly empty
+    for (int16_t portions : {5, 1}) {
+        r.fresh();
+        for (int p = 0; p < 2; ++p) {
+            r.s.Water(p).Extra1 = portions;
+            r.s.Water(p).Y = int16_t(500 + 4 * (5 - portions));
+        }
+        r.scene.RedrawScenes();
+        r.inBothRooms(QRect(30, 480, 170, 90), QRect(315, 480, 170, 90), 4, QString("water_%1_left").arg(portions));
     }
 
     // the yard: setting out, on the hill, at the shore, on the way back

@@ -1,0 +1,264 @@
+// The generated pictures, judged where players see them: the steam frames,
+// the water in its bucket, the walker in the yard, the faces.
+#include "drawing/piirto.h"
+#include "drawing/resources.h"
+#include "drawing/scene.h"
+#include "match/state.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace hovla;
+
+namespace {
+
+QImage picture(int16_t id) { return LoadResPicture(id).convertToFormat(QImage::Format_RGB32); }
+
+bool lit(QRgb c) { return (c & 0xFFFFFF) != 0; }
+
+int minChannel(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}); }
+
+int litCount(const QImage& img)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += lit(img.pixel(x, y));
+    return n;
+}
+
+int difference(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+}
+
+Surface filled(QRgb c)
+{
+    Surface s(kViewWidth, kViewHeight);
+    s.image().fill(c);
+    return s;
+}
+
+} // namespace
+
+// ---- steam ----
+
+TEST(ArtSteam, FramesShrinkAndTheSecondFillsHalfItsBox)
+{
+    const int large = litCount(picture(301)), smaller = litCount(picture(303)), smallest = litCount(picture(305));
+    const int box = 122 * 34;
+    RecordProperty("fill_301_percent", 100 * large / box);
+    RecordProperty("fill_303_percent", 100 * smaller / box);
+    RecordProperty("fill_305_percent", 100 * smallest / box);
+    EXPECT_GT(large, smaller);
+    EXPECT_GT(smaller, smallest);
+    EXPECT_GE(2 * smaller, box) << "frame 303 lights " << smaller << " of " << box;
+    EXPECT_GT(smallest, box / 10) << "the last frame still shows";
+}
+
+// Light greys only, so lightening the wood never tints it, and shaded in
+// several levels, from the greyer rims to the lit tops.
+TEST(ArtSteam, ShadedInLightGreys)
+{
+    for (int16_t id : {301, 303, 305}) {
+        SCOPED_TRACE(id);
+        const QImage img = picture(id);
+        int bands[3] = {0, 0, 0}, total = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                if (!lit(c))
+                    continue;
+                ASSERT_GE(minChannel(c), 0xB0) << x << "," << y;
+                ++total;
+                ++bands[minChannel(c) < 0xD0 ? 0 : minChannel(c) < 0xF0 ? 1 : 2];
+            }
+        for (int band : bands)
+            EXPECT_GE(20 * band, total) << "each level of shade holds at least 5 % of the cloud";
+    }
+}
+
+// Player 1's room cuts off the cloud's first columns, player 2's its last
+// ones: drawn where the match puts it, most of each frame is on screen in both.
+TEST(ArtSteam, BothRoomsShowMostOfTheCloud)
+{
+    Muuttujat s;
+    NewMatch(s);
+    Piirto piirto;
+    for (int16_t id : {301, 303, 305}) {
+        const int whole = litCount(picture(id));
+        for (int p = 0; p < 2; ++p) {
+            SCOPED_TRACE(testing::Message() << id << " player " << p + 1);
+            SpriteRec rec = s.Steam(p);
+            rec.Flip = True16;  // shown
+            piirto.buffer(p).assignPicture(filled(0xFF000000));
+            piirto.DrawSprite(p, rec, id);
+            EXPECT_GE(litCount(piirto.buffer(p).image()) * 100, whole * 85);
+        }
+    }
+}
+
+// Lightening the stones and the wall behind the stove, the cloud stays grey:
+// no pink or green where the bits of what lies under it come through.
+TEST(ArtSteam, ShowsGreyInBothRooms)
+{
+    for (int16_t id : {301, 303, 305}) {
+        Muuttujat s;
+        NewMatch(s);
+        Piirto piirto;
+        Module1 scene(s, piirto);
+        for (int p = 0; p < 2; ++p) {
+            s.Steam(p).Id = id;
+            s.Steam(p).Flip = True16;
+        }
+        scene.RedrawScenes();
+        const QImage cloud = picture(id).mirrored(true, false);  // as drawn
+        for (int p = 0; p < 2; ++p) {
+            SCOPED_TRACE(testing::Message() << id << " player " << p + 1);
+            const QImage& view = piirto.view(p).image();
+            int shown = 0, grey = 0;
+            for (int y = 0; y < cloud.height(); ++y)
+                for (int x = 0; x < cloud.width(); ++x) {
+                    const int vx = s.Steam(p).X + x, vy = s.Steam(p).Y + y;
+                    if (!lit(cloud.pixel(x, y)) || vx < 0 || vx >= kViewWidth)
+                        continue;
+                    const QRgb c = view.pixel(vx, vy);
+                    ++shown;
+                    grey += std::max({qRed(c), qGreen(c), qBlue(c)}) - minChannel(c) <= 16;
+                }
+            ASSERT_GT(shown, 0);
+            EXPECT_GE(grey * 100, shown * 97) << grey << " of " << shown << " grey";
+        }
+    }
+}
+
+// ---- water ----
+
+namespace {
+
+// Player p's room with the water at `waterY`; `marked` draws the water as a
+// solid marker so the pixels where it is the top layer can be found.
+QImage roomWithWater(int p, int16_t waterY, bool marked)
+{
+    Muuttujat s;
+    NewMatch(s);
+    s.Water(p).Y = waterY;
+    Piirto piirto;
+    if (marked) {
+        piirto.setPictureSource([](int16_t id) {
+            QImage img = LoadResPicture(id).convertToFormat(QImage::Format_RGB32);
+            if (id == 207 || id == 208) {
+                const QImage water = LoadResPicture(207).convertToFormat(QImage::Format_RGB32);
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x) {
+                        const bool on = lit(water.pixel(x, y));
+                        img.setPixel(x, y, id == 207 ? (on ? 0xFFFF00FF : 0xFF000000) : (on ? 0xFF000000 : 0xFFFFFFFF));
+                    }
+            }
+            return img;
+        });
+    }
+    Module1 scene(s, piirto);
+    scene.RedrawScenes();
+    return piirto.view(p).image().copy();
+}
+
+struct WaterOnScreen {
+    double meanDifference = 0;  // shown colour against the water's own, summed over R, G, B
+    double darkUnder = 0;       // share of its pixels over a ground no channel of which exceeds 0x3F
+    int pixels = 0;
+};
+
+WaterOnScreen waterOnScreen(int p, int16_t waterY)
+{
+    const QImage shown = roomWithWater(p, waterY, false);
+    const QImage marked = roomWithWater(p, waterY, true);
+    Muuttujat s;
+    NewMatch(s);
+    s.Water(p).Extra1 = 0;  // the same room with no water in it
+    Piirto bare;
+    Module1 scene(s, bare);
+    scene.RedrawScenes();
+    const QImage under = bare.view(p).image();
+
+    // the water as drawn: mirrored at its place
+    const QImage water = picture(207).mirrored(true, false);
+    const int left = s.Water(p).X;
+    WaterOnScreen out;
+    long sum = 0;
+    int dark = 0;
+    for (int y = 0; y < water.height(); ++y)
+        for (int x = 0; x < water.width(); ++x) {
+            const QRgb own = water.pixel(x, y);
+            const int vx = left + x, vy = waterY + y;
+            if (!lit(own) || marked.pixel(vx, vy) != 0xFFFF00FF)
+                continue;
+            ++out.pixels;
+            sum += difference(shown.pixel(vx, vy), own);
+            const QRgb g = under.pixel(vx, vy);
+            dark += std::max({qRed(g), qGreen(g), qBlue(g)}) <= 0x3F;
+        }
+    if (out.pixels > 0) {
+        out.meanDifference = double(sum) / out.pixels;
+        out.darkUnder = double(dark) / out.pixels;
+    }
+    return out;
+}
+
+} // namespace
+
+// The water lightens what lies under it; over the bucket's dark inside and
+// the wet ladle it keeps its own colour, at every level the bucket is drawn at.
+TEST(ArtWater, ShowsInItsOwnColourInBothRooms)
+{
+    for (int p = 0; p < 2; ++p)
+        for (int16_t y = 500; y <= 516; y += 4) {
+            SCOPED_TRACE(testing::Message() << "player " << p + 1 << " water at " << y);
+            const WaterOnScreen w = waterOnScreen(p, y);
+            if (p == 0 && y == 500) {
+                RecordProperty("water_difference_x100", int(w.meanDifference * 100));
+                RecordProperty("water_pixels", w.pixels);
+            }
+            ASSERT_GT(w.pixels, 800) << "the water is hidden";
+            EXPECT_LE(w.meanDifference, 15.0);
+            EXPECT_GE(w.darkUnder, 0.97) << "the water lies over the dark inside of the bucket";
+        }
+}
+
+// ---- the yard ----
+
+TEST(ArtWalker, IsWhite)
+{
+    const QImage walker = picture(311);
+    int total = 0, white = 0;
+    for (int y = 0; y < walker.height(); ++y)
+        for (int x = 0; x < walker.width(); ++x) {
+            const QRgb c = walker.pixel(x, y);
+            if (!lit(c))
+                continue;
+            ++total;
+            white += minChannel(c) >= 0xE0;
+        }
+    RecordProperty("walker_white_percent", 100 * white / std::max(1, total));
+    EXPECT_GT(total, 60);
+    EXPECT_GE(white * 10, total * 9);
+}
+
+// ---- faces ----
+
+// Each heat band shows another face at a glance: many pixels change clearly.
+TEST(ArtFaces, EachBandLooksDifferent)
+{
+    const int16_t ids[] = {101, 103, 105, 107};
+    for (int i = 0; i + 1 < 4; ++i) {
+        const QImage a = picture(ids[i]), b = picture(ids[i + 1]);
+        int changed = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                changed += difference(a.pixel(x, y), b.pixel(x, y)) > 48;
+        RecordProperty(QString("face_%1_%2_changed").arg(ids[i]).arg(ids[i + 1]).toStdString(), changed);
+        EXPECT_GE(changed, 2000) << ids[i] << " against " << ids[i + 1];
+    }
+}
