@@ -37,7 +37,7 @@ int difference(QRgb a, QRgb b)
 Surface filled(QRgb c)
 {
     Surface s(kViewWidth, kViewHeight);
-    s.image().fill(c);
+    s.imageToWrite().fill(c);
     return s;
 }
 
