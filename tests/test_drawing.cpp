@@ -492,6 +492,28 @@ TEST(Readouts, PlayerOnesRectanglesOverlapAndTheLaterOneWins)
     EXPECT_TRUE(sameColumns(view, tempAfter, 407, 512, 20, 60));  // the view gets its rectangle only
 }
 
+// Player 2's temperature ends at column 118 and the points line starts at
+// 120: whichever is written last leaves the other as it was.
+TEST(Readouts, PlayerTwosRectanglesDoNotOverlap)
+{
+    Rooms r;
+    r.s.Temperature(1) = 1234567;  // a long line that reaches its rectangle's end
+    r.scene.DrawTemperature2();
+    r.scene.DrawScore2();
+    const QImage both = r.piirto.view(1).image().copy();
+    ASSERT_FALSE(sameColumns(both, r.piirto.roomPicture(1).image(), 100, 119, 20, 60)) << "no text to keep";
+    r.s.Points(1) = 98765;
+    r.scene.DrawScore2();
+    EXPECT_TRUE(sameColumns(r.piirto.view(1).image(), both, 0, 120, 0, 768));
+    r.s.Temperature(1) = 61;
+    r.scene.DrawTemperature2();
+    EXPECT_TRUE(sameColumns(r.piirto.view(1).image(), r.piirto.buffer(1).image(), 7, 119, 20, 60));
+    EXPECT_FALSE(sameColumns(r.piirto.view(1).image(), both, 120, 512, 20, 60));  // the new points stay
+    r.s.Points(1) = 0;
+    r.scene.DrawScore2();
+    EXPECT_TRUE(sameColumns(r.piirto.view(1).image(), both, 120, 512, 0, 768));  // its text, over its own restore
+}
+
 TEST(Readouts, PlayerTwosPointsLineIsCutAtTheEdge)
 {
     RecordingSink sink;

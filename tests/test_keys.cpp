@@ -100,6 +100,40 @@ TEST(Keys, PlayerOnesTestsComeFirst)
     EXPECT_FALSE(o.on(TimerId::Tim_Heitto1));
 }
 
+// A bather who has collapsed is carried out, even with a hundred points:
+// each player's collapse is tested before that player's points.
+TEST(Keys, ACollapseComesBeforeTheSamePlayersHundredPoints)
+{
+    for (int p = 0; p < 2; ++p) {
+        Match m;
+        m.start();
+        m.s.Condition(p) = 40;
+        m.s.Points(p) = 120;
+        m.key('x');
+        ASSERT_EQ(m.messages.shown.size(), 1u) << "player " << p + 1;
+        EXPECT_EQ(m.messages.shown[0].text, "Pelaaja  " + std::to_string(p + 1)
+                                                 + " on niin huonossa kunnossa, että jouduttiin kantamaan pois!");
+        EXPECT_EQ(m.s.GameStopped, -1);
+    }
+}
+
+// Ctrl+S types character 19, not "s": no throw, though the end test runs.
+TEST(Keys, ControlLettersAreNotCommands)
+{
+    Match m;
+    m.start();
+    for (int16_t c : {19, 1, 4, 12, 11, 10}) {  // Ctrl+S, A, D, L, K, J
+        m.key(c);
+        EXPECT_EQ(m.s.GameStopped, 0) << c;
+    }
+    EXPECT_EQ(m.s.Water(0).Extra1, 5);
+    EXPECT_EQ(m.s.Water(1).Extra1, 5);
+    for (TimerId id : {TimerId::Tim_Heitto1, TimerId::Tim_Heitto2, TimerId::Aaltokone1, TimerId::Aaltokone2})
+        EXPECT_FALSE(m.on(id));
+    EXPECT_TRUE(m.sound.played.empty());
+    EXPECT_TRUE(m.messages.shown.empty());
+}
+
 TEST(Keys, EscapeWithTheEndMetAnnouncesFirstThenEndsOnce)
 {
     Match m;

@@ -229,3 +229,35 @@ TEST(Throw, RedrawnViewsMatchAFreshDrawingOfTheSameState)
         }
     }
 }
+
+// A match stopped mid-swing and a new one started: the new rooms show whole,
+// stove, body and bucket included, although the buffers only restored what
+// the swing had drawn over.
+TEST(Throw, ANewMatchAfterAStopMidSwingShowsWholeRooms)
+{
+    Match m;
+    m.start();
+    m.key('s');
+    m.key('l');
+    m.tick(3);
+    m.key(27);
+    m.start();
+    int compared = 0;
+    long shown = -1;
+    for (int t = 0; t < 8; ++t) {
+        if (m.redraws() != shown) {  // the end of a swing changes the state but draws nothing
+            shown = m.redraws();
+            Piirto fresh;
+            Module1 scene(m.s, fresh);
+            scene.RedrawScenes();
+            for (int p = 0; p < 2; ++p) {
+                ASSERT_TRUE(fresh.view(p).image() == m.game.piirto.view(p).image()) << "tick " << t << " player " << p;
+            }
+            ++compared;
+        }
+        if (t == 0)
+            m.key('s');
+        m.tick();
+    }
+    EXPECT_GE(compared, 5);  // the new match, three swing frames, the steam
+}

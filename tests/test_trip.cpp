@@ -180,3 +180,18 @@ TEST(Random, TheSameSeedRepeatsTheSameLake)
     for (int i = 0; i < 100; ++i)
         ASSERT_EQ(a.game.RandomUpTo(3), b.game.RandomUpTo(3));
 }
+
+// The jitter reseeds from the clock: two lakes with the same seed but other
+// clock readings shake differently.
+TEST(Random, TheLakeFollowsTheClock)
+{
+    Match a, b;
+    a.game.seedRandom(7);
+    b.game.seedRandom(7);
+    a.game.setClock([] { return 36000.25f; });
+    b.game.setClock([] { return 36001.5f; });
+    int same = 0;
+    for (int i = 0; i < 100; ++i)
+        same += a.game.RandomUpTo(3) == b.game.RandomUpTo(3);
+    EXPECT_LT(same, 60);  // about a third by chance
+}

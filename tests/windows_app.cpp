@@ -307,3 +307,51 @@ TEST(Windows, AfterAStallTheClockDoesNotRaceToCatchUp)
     std::printf("after a 100 ms stall: %ld clock ticks in one step, the walker moved %d px\n",
                 p.app.clock.ticks() - ticksBefore, before - p.app.game.s.Head(0).X);
 }
+
+// The give-up box is a real message box with the information icon, its own
+// caption and the player's words.
+TEST(Windows, TheGiveUpBoxCarriesTheInformationIcon)
+{
+    FakeService service;
+    QtMessages messages;
+    std::vector<int> ended;
+    App app(service, messages, [&](int c) { ended.push_back(c); });
+    app.start();
+    app.Picture1_Click();
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption, text;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    QTest::keyClick(&app.pl, Qt::Key_J);
+    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(caption, "LUOVUTUS");
+    EXPECT_EQ(text, "Pelaaja 2 luovutti!!!");
+    EXPECT_EQ(app.game.s.GameStopped, -1);
+    app.pl.hide();
+    if (app.menu())
+        app.menu()->hide();
+}
+
+// A picture button acts on a left-button release inside it, as a button does:
+// pressing alone, another button, or letting go outside does nothing.
+TEST(Windows, APictureButtonFiresOnlyOnAReleaseInsideIt)
+{
+    Program p;
+    PictureButton& start = *p.app.ensureMenu().Picture1;
+    int clicks = 0;
+    start.onClick = [&] { ++clicks; };
+    QTest::mousePress(&start, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseRelease(&start, Qt::LeftButton, {}, QPoint(250, 100));  // dragged off it
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(&start, Qt::RightButton, {}, QPoint(100, 100));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(&start, Qt::LeftButton, {}, QPoint(199, 199));
+    EXPECT_EQ(clicks, 1);
+}
