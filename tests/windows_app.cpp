@@ -1,5 +1,6 @@
 // The Qt windows on the offscreen platform, with a recording sound service.
 #include "fakes.h"
+#include "sound/sdl_service.h"
 #include "windows/app.h"
 
 #include <QApplication>
@@ -354,4 +355,40 @@ TEST(Windows, APictureButtonFiresOnlyOnAReleaseInsideIt)
     EXPECT_EQ(clicks, 0);
     QTest::mouseClick(&start, Qt::LeftButton, {}, QPoint(199, 199));
     EXPECT_EQ(clicks, 1);
+}
+
+// The same on the real sound service (SDL's dummy driver plays in real time):
+// forty steps out over eleven voices still sounding, and the clock goes on.
+TEST(Windows, AFloodOfRealSoundsNeverStopsTheGame)
+{
+    SdlSoundService service;
+    RecordingMessages messages;
+    App app(service, messages, [](int) {});
+    app.start();  // the tests have no Audio folder beside them: the welcome is told of, once
+    app.sound.SetSoundFolder(HOVLA_AUDIO_DIR);
+    const size_t told = messages.shown.size();
+    app.Picture1_Click();
+    const long before = app.clock.ticks();
+    QElapsedTimer wall;
+    wall.start();
+    qint64 longest = 0;
+    for (int n = 0; n < 40; ++n) {
+        QElapsedTimer press;
+        press.start();
+        QTest::keyClick(&app.pl, n % 2 ? Qt::Key_K : Qt::Key_A);
+        longest = std::max(longest, press.nsecsElapsed());
+        QTest::qWait(5);
+    }
+    QTest::qWait(100);
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    std::printf("forty sounds: the longest key took %.1f ms; %ld ticks in %.2f s\n", longest / 1e6,
+                app.clock.ticks() - before, seconds);
+    EXPECT_LT(longest / 1000000, 50);
+    EXPECT_GT(app.clock.ticks() - before, long(seconds * 64 * 0.8));
+    EXPECT_EQ(messages.shown.size(), told);
+    for (const SoundSlot& voice : app.sound.SoundPool)
+        EXPECT_EQ(voice.Buffer->GetStatus(), SoundBuffer::kPlaying);  // every voice was busy
+    app.pl.hide();
+    if (app.menu())
+        app.menu()->hide();
 }
