@@ -262,33 +262,46 @@ void Piirto::ShowView(int player)
 
 namespace {
 
-// The pixels that differ between two images inside one rectangle, copied
-// from one to the other, as spans of rows. A span ends where more than kGap
-// pixels in a row are the same, so a moving sprite's outline is not painted
-// as its box.
-void copyDifferences(const QImage& from, QImage& to, const QRect& r, std::vector<QRect>& spans)
+// True when the n pixels at a and b differ anywhere.
+bool differ(const QRgb* a, const QRgb* b, int n)
 {
-    constexpr int kGap = 8;
+    uint32_t any = 0;
+    for (int i = 0; i < n; ++i)
+        any |= a[i] ^ b[i];
+    return any != 0;
+}
+
+// The pixels that differ between two images inside one rectangle, as spans
+// of rows. Rows are compared in blocks of kBlock pixels; a span runs over
+// neighbouring blocks that differ and is trimmed to the exact pixels at its
+// ends, so a moving sprite's outline is not painted as its box.
+void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vector<QRect>& spans)
+{
+    constexpr int kBlock = 8;
     const size_t rowBytes = sizeof(QRgb) * size_t(r.width());
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const auto* s = reinterpret_cast<const QRgb*>(from.constScanLine(y)) + r.left();
-        auto* d = reinterpret_cast<QRgb*>(to.scanLine(y)) + r.left();
+        const auto* s = reinterpret_cast<const QRgb*>(a.constScanLine(y)) + r.left();
+        const auto* d = reinterpret_cast<const QRgb*>(b.constScanLine(y)) + r.left();
         if (std::memcmp(s, d, rowBytes) == 0)
             continue;
-        int end = r.width();
-        while (s[end - 1] == d[end - 1])
-            --end;
-        for (int x = 0; x < end;) {
-            while (s[x] == d[x])
-                ++x;
-            int last = x;
-            for (int i = x + 1; i < end && i - last <= kGap; ++i) {
-                if (s[i] != d[i])
-                    last = i;
+        const int w = r.width();
+        for (int x = 0; x < w;) {
+            const int n = std::min(kBlock, w - x);
+            if (!differ(s + x, d + x, n)) {
+                x += n;
+                continue;
             }
-            std::memcpy(d + x, s + x, sizeof(QRgb) * size_t(last + 1 - x));
-            spans.emplace_back(r.left() + x, y, last + 1 - x, 1);
-            x = last + 1;
+            int end = x + n;
+            while (end < w && differ(s + end, d + end, std::min(kBlock, w - end)))
+                end += std::min(kBlock, w - end);
+            int first = x;
+            while (s[first] == d[first])
+                ++first;
+            int last = end - 1;
+            while (s[last] == d[last])
+                --last;
+            spans.emplace_back(r.left() + first, y, last + 1 - first, 1);
+            x = end;
         }
     }
 }
@@ -342,9 +355,16 @@ void Piirto::present(int player, const QRegion& area)
     Surface& to = view(player);
     std::vector<QRect> spans;
     for (const QRect& r : area.intersected(QRect(0, 0, kViewWidth, kViewHeight)))
-        copyDifferences(from.image(), to.imageFor(r), r, spans);
-    if (sink_ && !spans.empty())
-        sink_->present(player, regionOfSpans(spans));
+        findDifferences(from.image(), to.image(), r, spans);
+    if (spans.empty())
+        return;
+    const QRegion changed = regionOfSpans(spans);
+    QImage& out = to.imageFor(changed);
+    for (const QRect& span : spans)
+        std::memcpy(out.scanLine(span.y()) + span.x() * sizeof(QRgb),
+                    from.image().constScanLine(span.y()) + span.x() * sizeof(QRgb), sizeof(QRgb) * size_t(span.width()));
+    if (sink_)
+        sink_->present(player, changed);
 }
 
 void Piirto::setViewPicture(int player, const Surface& picture)

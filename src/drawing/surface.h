@@ -27,6 +27,11 @@ public:
         if (known_ && !area.isEmpty())
             region_ += area;
     }
+    void add(const QRegion& area)
+    {
+        if (known_)
+            region_ += area;
+    }
     void forget()
     {
         known_ = false;
@@ -70,6 +75,12 @@ public:
     // For writing inside area only. The surface keeps the area, so that
     // assigning the same picture again restores just what was drawn over it,
     // and presenting it copies just what changed.
+    QImage& imageFor(const QRegion& area)
+    {
+        sincePicture_.add(area);
+        sincePresent_.add(area);
+        return image_;
+    }
     QImage& imageFor(const QRect& area)
     {
         sincePicture_.add(area);
