@@ -45,7 +45,7 @@ struct PaintWatch : QObject {
     int player;
     int paints = 0;
     std::vector<std::string> halfDrawn;
-    long long painted = 0, differed = 0;
+    long long painted = 0, differed = 0, rects = 0;
     QImage last;
 
     PaintWatch(const Surface& s, int p) : surface(s), player(p), last(s.image().copy()) {}
@@ -60,8 +60,10 @@ struct PaintWatch : QObject {
             if (blackPixels(now, r.intersected(now.rect())) < 40)
                 halfDrawn.push_back("paint " + std::to_string(paints));
         }
-        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+        for (const QRect& r : static_cast<QPaintEvent*>(event)->region()) {
             painted += qint64(r.width()) * r.height();
+            ++rects;
+        }
         for (int y = 0; y < now.height(); ++y)
             for (int x = 0; x < now.width(); ++x)
                 differed += now.pixel(x, y) != last.pixel(x, y);
@@ -106,8 +108,9 @@ TEST(Presenting, EveryPaintShowsAWholeFrameAndOnlyWhatChanged)
         EXPECT_GT(w.differed, 0);
         EXPECT_LE(w.painted, w.differed * 3 / 2) << "player " << w.player << " painted " << w.painted
                                                  << " pixels for " << w.differed << " that changed";
-        std::printf("player %d: %d paints, %lld pixels painted for %lld changed (%.2fx)\n", w.player + 1,
-                    w.paints, w.painted, w.differed, double(w.painted) / double(w.differed));
+        std::printf("player %d: %d paints of %.0f rectangles, %lld pixels painted for %lld changed (%.2fx)\n",
+                    w.player + 1, w.paints, double(w.rects) / w.paints, w.painted, w.differed,
+                    double(w.painted) / double(w.differed));
     }
     for (PaintWatch& w : watch)
         app.pl.views[w.player]->removeEventFilter(&w);

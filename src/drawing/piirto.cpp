@@ -306,44 +306,63 @@ void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vect
     }
 }
 
-// The region of row spans: spans of one row joined where they touch, rows
-// with the same spans stacked into one band.
-QRegion regionOfSpans(std::vector<QRect>& spans)
+// What to paint for row spans: a span joins the rectangle growing down over
+// it from the row above while that stays within kSlack of the pixels that
+// changed, so the window is sent a few rectangles rather than one per row
+// and sprite.
+QRegion paintAreaOf(std::vector<QRect>& spans)
 {
+    constexpr double kSlack = 1.15;
+    constexpr int kJoin = 16;
+    struct Band {
+        QRect rect;
+        long long changed;  // pixels that differ inside it
+    };
     std::sort(spans.begin(), spans.end(), [](const QRect& a, const QRect& b) {
         return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
     });
-    std::vector<QRect> rows;
-    for (const QRect& span : spans) {
-        if (!rows.empty() && rows.back().y() == span.y() && span.left() <= rows.back().right() + 1)
-            rows.back().setRight(std::max(rows.back().right(), span.right()));
-        else
-            rows.push_back(span);
-    }
-    std::vector<QRect> bands;
-    size_t band = 0;  // the first rectangle of the last band
-    for (size_t i = 0; i < rows.size();) {
-        size_t next = i;
-        while (next < rows.size() && rows[next].y() == rows[i].y())
-            ++next;
-        const size_t count = next - i;
-        const bool stacks = !bands.empty() && bands.size() - band == count
-                            && bands[band].bottom() + 1 == rows[i].y()
-                            && std::equal(rows.begin() + long(i), rows.begin() + long(next),
-                                          bands.begin() + long(band), [](const QRect& a, const QRect& b) {
-                                              return a.left() == b.left() && a.right() == b.right();
-                                          });
-        if (stacks) {
-            for (size_t k = band; k < bands.size(); ++k)
-                bands[k].setBottom(rows[i].y());
-        } else {
-            band = bands.size();
-            bands.insert(bands.end(), rows.begin() + long(i), rows.begin() + long(next));
-        }
-        i = next;
-    }
     QRegion region;
-    region.setRects(bands.data(), int(bands.size()));
+    std::vector<Band> growing, next, pieces;
+    auto close = [&](const std::vector<Band>& bands) {
+        for (const Band& b : bands)
+            region += b.rect;
+    };
+    for (size_t i = 0; i < spans.size();) {
+        const int y = spans[i].y();
+        if (!growing.empty() && growing.front().rect.bottom() + 1 != y) {
+            close(growing);
+            growing.clear();
+        }
+        // The row's pieces: spans a short gap apart go together.
+        pieces.clear();
+        for (; i < spans.size() && spans[i].y() == y; ++i) {
+            if (!pieces.empty() && spans[i].left() - pieces.back().rect.right() <= kJoin) {
+                pieces.back().rect.setRight(spans[i].right());
+                pieces.back().changed += spans[i].width();
+            } else {
+                pieces.push_back({spans[i], spans[i].width()});
+            }
+        }
+        next.clear();
+        for (const Band& piece : pieces) {
+            auto above = std::find_if(growing.begin(), growing.end(), [&](const Band& b) {
+                return b.rect.left() <= piece.rect.right() && piece.rect.left() <= b.rect.right();
+            });
+            if (above != growing.end()) {
+                const QRect grown = above->rect.united(piece.rect);
+                const long long changed = above->changed + piece.changed;
+                if (double(grown.width()) * grown.height() <= kSlack * double(changed)) {
+                    next.push_back({grown, changed});
+                    growing.erase(above);
+                    continue;
+                }
+            }
+            next.push_back(piece);
+        }
+        close(growing);
+        growing.swap(next);
+    }
+    close(growing);
     return region;
 }
 
@@ -358,7 +377,7 @@ void Piirto::present(int player, const QRegion& area)
         findDifferences(from.image(), to.image(), r, spans);
     if (spans.empty())
         return;
-    const QRegion changed = regionOfSpans(spans);
+    const QRegion changed = paintAreaOf(spans);
     QImage& out = to.imageFor(changed);
     for (const QRect& span : spans)
         std::memcpy(out.scanLine(span.y()) + span.x() * sizeof(QRgb),

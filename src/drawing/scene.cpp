@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cstring>
+
 namespace hovla {
 
 QFont readoutFont()
@@ -98,29 +100,60 @@ std::string Module1::scoreText(int player) const
 void Module1::DrawTemperature(int player)
 {
     printed_[player][0] = temperatureText(player);
-    printReadout(player, temperatureRect(player), printed_[player][0]);
+    printReadout(player, 0, temperatureRect(player), printed_[player][0]);
 }
 
 void Module1::DrawScore(int player)
 {
     printed_[player][1] = scoreText(player);
-    printReadout(player, scoreRect(player), printed_[player][1]);
+    printReadout(player, 1, scoreRect(player), printed_[player][1]);
 }
 
+namespace {
+
+// Whether drawing changed image only inside area, given what lay under the
+// drawn rectangle before.
+bool inkInside(const QImage& before, const QImage& after, const QRect& drawn, const QRect& area)
+{
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (!area.contains(drawn.x() + x, drawn.y() + y)
+                && before.pixel(x, y) != after.pixel(drawn.x() + x, drawn.y() + y))
+                return false;
+    return true;
+}
+
+} // namespace
+
 // Restore the rectangle from the room picture, print, copy it to the view.
-void Module1::printReadout(int player, const QRect& r, const std::string& line)
+void Module1::printReadout(int player, int which, const QRect& r, const std::string& line)
 {
     Surface& buffer = piirto_.buffer(player);
-    BitBlt(buffer, r.x(), r.y(), r.width(), r.height(), piirto_.roomPicture(player), r.x(), r.y(),
-           Rop::SrcCopy);
-    {
+    const QRect area = r.intersected(buffer.image().rect());
+    Printed& last = printedRects_[player][which];
+    if (last.line == line && last.rect == area && last.generation == piirto_.generation()) {
+        QImage& out = buffer.imageFor(area);
+        for (int y = 0; y < area.height(); ++y)
+            std::memcpy(out.scanLine(area.y() + y) + area.x() * sizeof(QRgb), last.pixels.constScanLine(y),
+                        sizeof(QRgb) * size_t(area.width()));
+    } else {
+        BitBlt(buffer, r.x(), r.y(), r.width(), r.height(), piirto_.roomPicture(player), r.x(), r.y(),
+               Rop::SrcCopy);
         const QString text = QString::fromStdString(line);
         const QPoint origin(r.x(), r.y() + ascent_);
-        const QRect inked = metrics_.boundingRect(text).translated(origin).adjusted(-4, -4, 4, 4);
-        QPainter painter(&buffer.imageFor(inked));
-        painter.setFont(font_);
-        painter.setPen(Qt::black);
-        painter.drawText(origin, text);
+        const QRect inked =
+            metrics_.boundingRect(text).translated(origin).adjusted(-4, -4, 4, 4).intersected(buffer.image().rect());
+        const QImage under = buffer.image().copy(inked);
+        {
+            QPainter painter(&buffer.imageFor(inked));
+            painter.setFont(font_);
+            painter.setPen(Qt::black);
+            painter.drawText(origin, text);
+        }
+        // Only a line whose ink stayed inside its rectangle can be copied next time.
+        last = Printed{};
+        if (inkInside(under, buffer.image(), inked, area))
+            last = Printed{line, area, piirto_.generation(), buffer.image().copy(area)};
     }
     piirto_.present(player, r);
 }

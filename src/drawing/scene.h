@@ -42,7 +42,7 @@ public:
     const std::string& printedScore(int player) const { return printed_[player][1]; }
 
 private:
-    void printReadout(int player, const QRect& rect, const std::string& line);
+    void printReadout(int player, int which, const QRect& rect, const std::string& line);
     const Surface& backdrop(int player);
 
     // The room with the layers that never move during a match (stove, body,
@@ -54,6 +54,16 @@ private:
         Surface image;
     };
     Backdrop backdrops_[2];
+
+    // The last printed rectangle of each readout: the same line on the same
+    // room picture prints the same pixels, so it is copied, not typeset again.
+    struct Printed {
+        std::string line;
+        QRect rect;
+        unsigned generation = ~0u;
+        QImage pixels;
+    };
+    Printed printedRects_[2][2];
 
     const Muuttujat& s_;
     Piirto& piirto_;
