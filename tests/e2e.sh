@@ -5,6 +5,10 @@ set -euo pipefail
 build=$1
 shots=$(mktemp -d)
 export SDL_AUDIODRIVER=dummy
+for _ in $(seq 50); do  # the X server may still be starting up
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
 "$build/hovla" 2>"$shots/stderr" &
 game=$!
 trap 'kill $game 2>/dev/null || true' EXIT
