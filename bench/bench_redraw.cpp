@@ -6,6 +6,7 @@
 // - the view widget painting a whole view, the path to the screen.
 #include "drawing/resources.h"
 #include "drawing/scene.h"
+#include "drawing/screen.h"
 #include "match/game.h"
 #include "match/state.h"
 #include "match/timer_service.h"
@@ -134,7 +135,9 @@ void TripFrame(benchmark::State& state)
 {
     TimerService timers;
     Quiet quiet;
-    Game game(Seams{timers, quiet, quiet, quiet});
+    Muuttujat match;
+    ScreenDrawing drawing(match);
+    Game game(match, Seams{timers, quiet, quiet, quiet, drawing});
     game.StartMatch();
     auto goOut = [&] {
         int16_t key = 'a';

@@ -1,6 +1,7 @@
 // A whole game on a hand-turned clock, with recording fakes for the outside.
 #pragma once
 
+#include "drawing/screen.h"
 #include "fakes.h"
 #include "match/game.h"
 #include "match/timer_service.h"
@@ -9,15 +10,23 @@
 
 namespace hovla::test {
 
+// Whether a match draws its rooms: tests of pictures do; tests of the rules
+// alone draw nothing, which keeps them quick.
+enum class Pictures { Drawn, NotDrawn };
+
 struct Match {
     TimerService timers;
     RecordingSound sound;
     RecordingMessages messages;
     RecordingWindows windows;
-    Game game{Seams{timers, sound, messages, windows}};
-    Muuttujat& s = game.s;
+    Muuttujat s;
+    ScreenDrawing screen{s};
+    NullDrawing none;
+    Game game;
 
-    Match()
+    explicit Match(Pictures pictures = Pictures::Drawn)
+        : game(s, Seams{timers, sound, messages, windows,
+                        pictures == Pictures::Drawn ? static_cast<Drawing&>(screen) : none})
     {
         timers.setDispatch([this](TimerId id) { game.dispatch(id); });
         game.setClock([this] { return float(timers.now()) / kClockHz; });
@@ -34,7 +43,7 @@ struct Match {
         return c;
     }
     bool on(TimerId id) const { return timers.isEnabled(id); }
-    long redraws() const { return game.scene.redrawCount(); }
+    long redraws() const { return screen.redrawCount() + none.redrawCount(); }
 };
 
 } // namespace hovla::test

@@ -28,7 +28,7 @@ TEST(Heat, BandsInTheirTestOrder)
     };
     for (const Band& b : bands) {
         SCOPED_TRACE(b.temperature);
-        Match m;
+        Match m(Pictures::NotDrawn);
         m.start();
         m.s.Temperature(0) = b.temperature;
         m.s.Condition(0) = 80;
@@ -46,7 +46,7 @@ TEST(Heat, OutdoorsTheConditionRecoversToExactlyAHundred)
 {
     const std::pair<double, double> cases[] = {{99.5, 100}, {100, 100}, {98, 99}, {20, 21}};
     for (auto [before, after] : cases) {
-        Match m;
+        Match m(Pictures::NotDrawn);
         m.start();
         m.s.Outside(1) = True16;
         m.s.Condition(1) = before;
@@ -62,37 +62,37 @@ TEST(Heat, OutdoorsInAHotRoomEarnsBothAndDrawsNoFace)
     m.start();
     m.s.Outside(0) = True16;
     m.s.Temperature(0) = 95;
-    const QImage view = m.game.piirto.view(0).image().copy();
+    const QImage view = m.screen.piirto.view(0).image().copy();
     m.game.Tim_Lämpö1_Timer();
     EXPECT_EQ(m.s.Points(0), 1.5);
     EXPECT_EQ(m.s.Temperature(0), 94);
     EXPECT_EQ(m.s.Head(0).Id, 107);
     // only the readout bands changed in the view
-    const QImage& after = m.game.piirto.view(0).image();
+    const QImage& after = m.screen.piirto.view(0).image();
     EXPECT_TRUE(after.copy(0, 60, 512, 708) == view.copy(0, 60, 512, 708));
-    EXPECT_EQ(m.game.scene.scoreText(0), "Pisteet : 1 Kunto 100.%");
+    EXPECT_EQ(m.screen.scene.scoreText(0), "Pisteet : 1 Kunto 100.%");
 }
 
 TEST(Heat, AChangedFaceIsDrawnOverTheOldAndShown)
 {
     Match m;
     m.start();
-    const QImage before = m.game.piirto.view(0).image().copy();
+    const QImage before = m.screen.piirto.view(0).image().copy();
     m.game.Tim_Lämpö1_Timer();  // 60 degrees: the same face, nothing drawn
-    EXPECT_TRUE(m.game.piirto.view(0).image().copy(0, 60, 512, 708) == before.copy(0, 60, 512, 708));
+    EXPECT_TRUE(m.screen.piirto.view(0).image().copy(0, 60, 512, 708) == before.copy(0, 60, 512, 708));
 
     m.s.Temperature(0) = 85;
     m.game.Tim_Lämpö1_Timer();
     EXPECT_EQ(m.s.Head(0).Id, 105);
     // the face's box now differs, the rest of the room does not
-    const QImage& after = m.game.piirto.view(0).image();
+    const QImage& after = m.screen.piirto.view(0).image();
     EXPECT_FALSE(after.copy(20, 100, 132, 155) == before.copy(20, 100, 132, 155));
     EXPECT_TRUE(after.copy(200, 100, 300, 300) == before.copy(200, 100, 300, 300));
 }
 
 TEST(Heat, TheTickNeverEndsTheMatch)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.s.Temperature(0) = 100;
     m.s.Condition(0) = 51;
@@ -108,7 +108,7 @@ TEST(Heat, TheTickNeverEndsTheMatch)
 
 TEST(Heat, OncePerSecondOnTheClockAndAStoppedMatchDisablesIt)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.tick(63);
     EXPECT_EQ(m.s.Condition(0), 100);
@@ -132,7 +132,7 @@ TEST(Heat, TheAllZeroStateBeforeTheFirstMatch)
     EXPECT_DOUBLE_EQ(m.s.Condition(0), -0.1);
     EXPECT_EQ(m.s.Temperature(0), 0);
     // face 101 drawn at (0, 0), where the zero head record stands
-    EXPECT_NE(m.game.piirto.view(0).image().pixel(66, 80), kWindowColour);
+    EXPECT_NE(m.screen.piirto.view(0).image().pixel(66, 80), kWindowColour);
     m.tick(64);
     EXPECT_DOUBLE_EQ(m.s.Condition(0), -0.2);
 }

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 using namespace hovla;
@@ -25,7 +26,7 @@ SimRun simulate(const std::string& script, uint64_t seed = 1)
     std::ostringstream out, err;
     SimOptions options;
     options.seed = seed;
-    options.audioFolder = HOVLA_AUDIO_DIR;
+    options.gameFolder = std::filesystem::path(HOVLA_AUDIO_DIR).parent_path().string();
     SimRun r;
     r.status = runSimulation(in, out, err, options);
     r.text = out.str();

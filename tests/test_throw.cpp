@@ -7,7 +7,7 @@ using namespace hovla::test;
 
 TEST(Throw, FromRestTickByTick)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     const long redraws = m.redraws();
     m.key('s');
@@ -62,7 +62,7 @@ TEST(Throw, FromRestTickByTick)
 
 TEST(Throw, TheLastPortionStillLowersTheSurface)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     for (int i = 0; i < 6; ++i) {
         m.key('l');
@@ -76,7 +76,7 @@ TEST(Throw, TheLastPortionStillLowersTheSurface)
 
 TEST(Throw, AKeyDuringASwingSpendsAPortionWithoutASecondSwing)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('s');
     m.tick(2);
@@ -91,7 +91,7 @@ TEST(Throw, AKeyDuringASwingSpendsAPortionWithoutASecondSwing)
 
 TEST(Throw, ANewSwingDuringTheSteamResetsTheCloud)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('s');
     m.tick(5);  // swing done, steam at 303
@@ -106,7 +106,7 @@ TEST(Throw, ANewSwingDuringTheSteamResetsTheCloud)
     EXPECT_EQ(m.s.Temperature(0), 80);
 
     // a swing ending while the steam still runs puts the cloud back at 301
-    Match n;
+    Match n(Pictures::NotDrawn);
     n.start();
     n.key('s');
     n.tick(5);
@@ -128,11 +128,11 @@ TEST(Throw, TwoPlayersAtOnceRedrawBothRooms)
     m.start();
     m.key('s');
     m.key('l');
-    const QImage before1 = m.game.piirto.view(1).image().copy();
+    const QImage before1 = m.screen.piirto.view(1).image().copy();
     m.tick();
     EXPECT_EQ(m.s.ThrowPhase(0), 1);
     EXPECT_EQ(m.s.ThrowPhase(1), 1);
-    EXPECT_FALSE(m.game.piirto.view(1).image() == before1);
+    EXPECT_FALSE(m.screen.piirto.view(1).image() == before1);
     m.tick(5);
     for (int p = 0; p < 2; ++p) {
         EXPECT_EQ(m.s.Temperature(p), 70);
@@ -144,7 +144,7 @@ TEST(Throw, TwoPlayersAtOnceRedrawBothRooms)
 
 TEST(Throw, OutdoorsTheThrowRunsOnUnseenAndStillHeats)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('s');
     m.tick(1);
@@ -157,7 +157,7 @@ TEST(Throw, OutdoorsTheThrowRunsOnUnseenAndStillHeats)
 
 TEST(Throw, StoppedTicks)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('s');
     m.tick(2);
@@ -167,7 +167,7 @@ TEST(Throw, StoppedTicks)
     EXPECT_EQ(m.s.ThrowPhase(0), 2);
     EXPECT_EQ(m.s.LadlePose(0), 1);
 
-    Match n;
+    Match n(Pictures::NotDrawn);
     n.start();
     n.key('s');
     n.tick(4);
@@ -180,7 +180,7 @@ TEST(Throw, StoppedTicks)
 
 TEST(Throw, ANewMatchStartsClean)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('s');
     m.key('l');
@@ -193,7 +193,7 @@ TEST(Throw, ANewMatchStartsClean)
     EXPECT_FALSE(m.on(TimerId::Tim_Löyly1));
     EXPECT_FALSE(m.on(TimerId::Tim_Löyly2));
 
-    Match n;
+    Match n(Pictures::NotDrawn);
     n.start();
     n.key('s');
     n.tick(2);  // the ladle in hand
@@ -224,7 +224,7 @@ TEST(Throw, RedrawnViewsMatchAFreshDrawingOfTheSameState)
         scene.RedrawScenes();
         for (int p = 0; p < 2; ++p) {
             if (!m.s.Outside(p)) {
-                ASSERT_TRUE(fresh.view(p).image() == m.game.piirto.view(p).image()) << "tick " << t << " player " << p;
+                ASSERT_TRUE(fresh.view(p).image() == m.screen.piirto.view(p).image()) << "tick " << t << " player " << p;
             }
         }
     }
@@ -251,7 +251,7 @@ TEST(Throw, ANewMatchAfterAStopMidSwingShowsWholeRooms)
             Module1 scene(m.s, fresh);
             scene.RedrawScenes();
             for (int p = 0; p < 2; ++p) {
-                ASSERT_TRUE(fresh.view(p).image() == m.game.piirto.view(p).image()) << "tick " << t << " player " << p;
+                ASSERT_TRUE(fresh.view(p).image() == m.screen.piirto.view(p).image()) << "tick " << t << " player " << p;
             }
             ++compared;
         }

@@ -58,7 +58,7 @@ TEST(Trip, AWholeTripOfAHundredAndFiftyTicks)
     EXPECT_EQ(m.s.Water(0).Extra1, 5);
     EXPECT_FALSE(m.on(TimerId::Aaltokone1));
     // the room is shown again
-    EXPECT_EQ(m.game.piirto.view(0).image().pixel(300, 200), m.game.piirto.roomPicture(0).image().pixel(300, 200));
+    EXPECT_EQ(m.screen.piirto.view(0).image().pixel(300, 200), m.screen.piirto.roomPicture(0).image().pixel(300, 200));
 }
 
 TEST(Trip, TheYardIsShownWithTheRoomsReadoutsAbove)
@@ -67,8 +67,8 @@ TEST(Trip, TheYardIsShownWithTheRoomsReadoutsAbove)
     m.start();
     m.key('k');
     m.tick(10);
-    const QImage& view = m.game.piirto.view(1).image();
-    const QImage& room = m.game.piirto.roomPicture(1).image();
+    const QImage& view = m.screen.piirto.view(1).image();
+    const QImage& room = m.screen.piirto.roomPicture(1).image();
     EXPECT_EQ(view.pixel(0, 0), qRgb(255, 0, 0));  // the sky's red corner
     EXPECT_EQ(qRed(view.pixel(3, 40)), 255);       // left of the readouts: still the sky
     EXPECT_LT(qGreen(view.pixel(3, 40)), 20);
@@ -82,7 +82,7 @@ TEST(Trip, TheYardIsShownWithTheRoomsReadoutsAbove)
 
 TEST(Trip, TwoPlayersOutsideAtOnceAndARestart)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('a');
     m.tick(40);
@@ -104,7 +104,7 @@ TEST(Trip, TwoPlayersOutsideAtOnceAndARestart)
 
 TEST(Trip, AStopLeavesThePlayerOutdoorsUntilTheNextMatch)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.s.Water(1).Extra1 = 1;
     m.key('k');
@@ -122,7 +122,7 @@ TEST(Trip, AStopLeavesThePlayerOutdoorsUntilTheNextMatch)
 
 TEST(Trip, StripsStayInsideTheirLimitsAndFallBackOneAxisAtATime)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     m.start();
     m.key('a');
     bool sawXAtEdge = false, sawYAtEdge = false;
@@ -140,7 +140,7 @@ TEST(Trip, StripsStayInsideTheirLimitsAndFallBackOneAxisAtATime)
     EXPECT_TRUE(sawYAtEdge);
 
     // one axis out of range, the other not: only the first is restored
-    Match n;
+    Match n(Pictures::NotDrawn);
     n.start();
     n.key('a');
     n.s.Wave(2).X = -1;
@@ -159,7 +159,7 @@ TEST(Trip, StripsStayInsideTheirLimitsAndFallBackOneAxisAtATime)
 
 TEST(Random, UpToThreeHasItsEndsHalfAsLikely)
 {
-    Match m;
+    Match m(Pictures::NotDrawn);
     int counts[4] = {};
     for (int i = 0; i < 60000; ++i) {
         const int v = m.game.RandomUpTo(3);  // the clock stands still throughout
@@ -174,7 +174,7 @@ TEST(Random, UpToThreeHasItsEndsHalfAsLikely)
 
 TEST(Random, TheSameSeedRepeatsTheSameLake)
 {
-    Match a, b;
+    Match a(Pictures::NotDrawn), b(Pictures::NotDrawn);
     a.game.seedRandom(7);
     b.game.seedRandom(7);
     for (int i = 0; i < 100; ++i)
@@ -185,7 +185,7 @@ TEST(Random, TheSameSeedRepeatsTheSameLake)
 // clock readings shake differently.
 TEST(Random, TheLakeFollowsTheClock)
 {
-    Match a, b;
+    Match a(Pictures::NotDrawn), b(Pictures::NotDrawn);
     a.game.seedRandom(7);
     b.game.seedRandom(7);
     a.game.setClock([] { return 36000.25f; });

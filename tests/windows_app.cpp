@@ -154,9 +154,9 @@ TEST(Windows, TheStartButtonSetsUpAMatch)
     EXPECT_TRUE(p.app.timers.isEnabled(TimerId::Tim_Lämpö1));
     EXPECT_TRUE(p.app.timers.isEnabled(TimerId::Tim_Lämpö2));
     // the rooms are drawn in the views: the room picture where no sprite is
-    const QImage& view = p.app.game.piirto.view(1).image();
-    EXPECT_EQ(view.pixel(200, 200), p.app.game.piirto.roomPicture(1).image().pixel(200, 200));
-    EXPECT_NE(view.pixel(406, 180), p.app.game.piirto.roomPicture(1).image().pixel(406, 180));  // a face
+    const QImage& view = p.app.drawing.piirto.view(1).image();
+    EXPECT_EQ(view.pixel(200, 200), p.app.drawing.piirto.roomPicture(1).image().pixel(200, 200));
+    EXPECT_NE(view.pixel(406, 180), p.app.drawing.piirto.roomPicture(1).image().pixel(406, 180));  // a face
     // what the widget paints is what was presented
     const QImage painted = p.app.pl.views[1]->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(painted.pixel(406, 180), view.pixel(406, 180));

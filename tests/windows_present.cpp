@@ -84,10 +84,10 @@ TEST(Presenting, EveryPaintShowsAWholeFrameAndOnlyWhatChanged)
     QTest::qWait(100);  // the first paints of the new match
 
     // The bare room and yard have no black in the readout bands: black there is text.
-    for (const Surface* bare : {&app.game.piirto.roomPicture(0), &app.game.piirto.yardPicture()})
+    for (const Surface* bare : {&app.drawing.piirto.roomPicture(0), &app.drawing.piirto.yardPicture()})
         ASSERT_LT(blackPixels(bare->image(), QRect(0, 18, 512, 44)), 40);
 
-    PaintWatch watch[] = {{app.game.piirto.view(0), 0}, {app.game.piirto.view(1), 1}};
+    PaintWatch watch[] = {{app.drawing.piirto.view(0), 0}, {app.drawing.piirto.view(1), 1}};
     for (int p = 0; p < 2; ++p)
         app.pl.views[p]->installEventFilter(&watch[p]);
 

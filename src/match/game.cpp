@@ -21,8 +21,7 @@ TimerId swingTimer(int p) { return p == 0 ? TimerId::Tim_Heitto1 : TimerId::Tim_
 TimerId steamTimer(int p) { return p == 0 ? TimerId::Tim_Löyly1 : TimerId::Tim_Löyly2; }
 TimerId tripTimer(int p) { return p == 0 ? TimerId::Aaltokone1 : TimerId::Aaltokone2; }
 
-Game::Game(Seams seams, std::string decimalSeparator, ViewSink* views)
-    : piirto(views), scene(s, piirto, std::move(decimalSeparator)), io_(seams)
+Game::Game(Muuttujat& state, Seams seams) : s(state), io_(seams)
 {
 }
 
@@ -75,11 +74,11 @@ void Game::HeatTick(int p)
         s.Condition(p) += conditionChange;
     }
 
-    scene.DrawScore(p);
-    scene.DrawTemperature(p);
+    io_.drawing.DrawScore(p);
+    io_.drawing.DrawTemperature(p);
     if (!s.Outside(p) && s.Head(p).Id != oldFace) {
-        piirto.DrawSprite(p, s.Head(p), s.Head(p).Id);  // the new face over the old
-        piirto.ShowView(p);
+        io_.drawing.DrawSprite(p, s.Head(p), s.Head(p).Id);  // the new face over the old
+        io_.drawing.ShowView(p);
     }
 
     if (!s.GameStopped)
@@ -162,7 +161,7 @@ void Game::GoOutdoors(int p)
     walker.Extra1 = -2;
     walker.Flip = 0;
     // The yard goes into the back buffer; the trip's first tick shows it full.
-    piirto.buffer(p).assignPicture(piirto.yardPicture());
+    io_.drawing.AssignYard(p);
     io_.sound.PlaySoundFile("ulos1.wav");
     io_.timers.setEnabled(tripTimer(p), true);
 }
@@ -200,7 +199,7 @@ void Game::SwingTick(int p)
     const SpriteRec& arm = s.Arm(p, s.ThrowPhase(p));
     ladle.X = arm.Extra1;
     ladle.Y = arm.Extra2;
-    scene.RedrawScenes();
+    io_.drawing.RedrawScenes();
     if (!s.GameStopped)
         io_.timers.setEnabled(swingTimer(p), true);
 }
@@ -212,10 +211,10 @@ void Game::SteamTick(int p)
     io_.timers.setEnabled(steamTimer(p), false);
     s.Steam(p).Id = add16(s.Steam(p).Id, 2, "Steam.Id + 2");
     s.Temperature(p) = s.Temperature(p) + 5.0;
-    scene.RedrawScenes();
+    io_.drawing.RedrawScenes();
     if (s.Steam(p).Id == 305) {
         s.Steam(p).Flip = 0;
-        scene.RedrawScenes();
+        io_.drawing.RedrawScenes();
         return;
     }
     if (!s.GameStopped)
@@ -230,16 +229,12 @@ void Game::TripTick(int p)
     if (s.GameStopped)
         return;
 
-    Surface& frame = piirto.buffer(p);
-    frame.assignPicture(piirto.yardPicture());
-    piirto.loadInto(piirto.Sprite3, 307);
-    piirto.loadInto(piirto.Mask3, 308);
-    piirto.loadInto(piirto.Sprite4, 309);
-    piirto.loadInto(piirto.Mask4, 310);
+    io_.drawing.AssignYard(p);
+    io_.drawing.LoadLakeAndCabin();
 
     for (int j = 0; j < 6; ++j) {
         if (j == 1) {
-            piirto.maskedDraw(frame, kCabinX, kCabinY, piirto.Sprite4, piirto.Mask4);
+            io_.drawing.DrawCabin(p, kCabinX, kCabinY);
             SpriteRec& walker = s.Head(p);
             walker.X = add16(walker.X, walker.Extra1, "Head.X + Head.Extra1");
             if (walker.X <= kTurnX)
@@ -250,9 +245,7 @@ void Game::TripTick(int p)
                 ReturnHome(p);
                 return;
             }
-            piirto.loadInto(piirto.Sprite2, 311);
-            piirto.loadInto(piirto.Mask2, 312);
-            piirto.maskedDraw(frame, walker.X, walker.Y, piirto.Sprite2, piirto.Mask2);
+            io_.drawing.DrawWalker(p, walker.X, walker.Y);
         }
         SpriteRec& strip = s.Wave(j);
         const int16_t x0 = strip.X, y0 = strip.Y;
@@ -262,26 +255,26 @@ void Game::TripTick(int p)
             strip.X = x0;
         if (strip.Y < stripTop(j) || strip.Y > stripTop(j) + 5)
             strip.Y = y0;
-        piirto.maskedDraw(frame, strip.X, strip.Y, piirto.Sprite3, piirto.Mask3);
+        io_.drawing.DrawLakeStrip(p, strip.X, strip.Y);
     }
 
-    piirto.ShowView(p);
-    scene.DrawTemperature(p);
-    scene.DrawScore(p);
+    io_.drawing.ShowView(p);
+    io_.drawing.DrawTemperature(p);
+    io_.drawing.DrawScore(p);
     if (!s.GameStopped)
         io_.timers.setEnabled(tripTimer(p), true);
 }
 
 void Game::ReturnHome(int p)
 {
-    piirto.buffer(p).assignPicture(piirto.roomPicture(p));
+    io_.drawing.AssignRoom(p);
     s.Outside(p) = 0;
     s.Head(p).X = p == 0 ? 20 : 340;
     s.Head(p).Y = 100;
     s.Water(p).Y = 500;
     s.Water(p).Extra1 = 5;
     s.Head(p).Id = 101;
-    scene.RedrawScenes();
+    io_.drawing.RedrawScenes();
 }
 
 int16_t Game::RandomUpTo(int16_t n)
@@ -312,9 +305,7 @@ void Game::StartMatch()
     s.GameStopped = False16;
     io_.windows.hideMenu();
     io_.windows.moveMainToTopLeft();
-    for (int p = 0; p < 2; ++p) {
-        piirto.setViewPicture(p, piirto.roomPicture(p));
-    }
+    io_.drawing.ShowRoomPictures();
     NewMatch(s);
     // A new match starts clean: nothing of a throw or trip cut off by the
     // last match's end carries over.
@@ -325,10 +316,10 @@ void Game::StartMatch()
         io_.timers.setEnabled(steamTimer(p), false);
         io_.timers.setEnabled(tripTimer(p), false);
     }
-    scene.RedrawScenes();
+    io_.drawing.RedrawScenes();
     io_.timers.setEnabled(TimerId::Tim_Lämpö1, true);
     io_.timers.setEnabled(TimerId::Tim_Lämpö2, true);
-    scene.RedrawScenes();
+    io_.drawing.RedrawScenes();
     io_.windows.showMain();
 }
 

@@ -4,8 +4,7 @@
 // the seams, so a test can drive a whole match on a hand-turned clock.
 #pragma once
 
-#include "drawing/piirto.h"
-#include "drawing/scene.h"
+#include "match/drawing_seam.h"
 #include "match/seams.h"
 #include "match/state.h"
 
@@ -19,6 +18,7 @@ struct Seams {
     Sound& sound;
     Messages& messages;
     Windows& windows;
+    Drawing& drawing;
 };
 
 class Game {
@@ -26,11 +26,9 @@ public:
     // clock: seconds since midnight, read when the lake's jitter reseeds.
     using Clock = std::function<float()>;
 
-    Game(Seams seams, std::string decimalSeparator = ".", ViewSink* views = nullptr);
+    Game(Muuttujat& state, Seams seams);
 
-    Muuttujat s;
-    Piirto piirto;
-    Module1 scene{s, piirto};
+    Muuttujat& s;
 
     // The timers' handlers, one routine per pair with the player index.
     void Tim_Lämpö1_Timer() { HeatTick(0); }

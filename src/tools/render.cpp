@@ -3,6 +3,7 @@
 // buttons through the game's own code, as PNG files to look at.
 #include "drawing/resources.h"
 #include "drawing/scene.h"
+#include "drawing/screen.h"
 #include "match/game.h"
 #include "match/state.h"
 #include "match/timer_service.h"
@@ -95,7 +96,9 @@ void renderTrip(const QDir& dir, std::initializer_list<int> ticks)
     QuietSound sound;
     QuietMessages messages;
     QuietWindows windows;
-    Game game{Seams{timers, sound, messages, windows}};
+    Muuttujat state;
+    ScreenDrawing drawing(state);
+    Game game{state, Seams{timers, sound, messages, windows, drawing}};
     timers.setDispatch([&](TimerId id) { game.dispatch(id); });
     game.setClock([&] { return float(timers.now()) / kClockHz; });
     game.StartMatch();
@@ -110,8 +113,8 @@ void renderTrip(const QDir& dir, std::initializer_list<int> ticks)
         QImage pair(2 * kViewWidth + 1, kViewHeight, QImage::Format_RGB32);
         pair.fill(Qt::darkGray);
         QPainter p(&pair);
-        p.drawImage(0, 0, game.piirto.view(0).image());
-        p.drawImage(kViewWidth + 1, 0, game.piirto.view(1).image());
+        p.drawImage(0, 0, drawing.piirto.view(0).image());
+        p.drawImage(kViewWidth + 1, 0, drawing.piirto.view(1).image());
         p.end();
         pair.save(dir.filePath(QString("yard_tick%1.png").arg(wanted, 3, 10, QChar('0'))));
     }

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);  // the readouts are drawn with fonts
     hovla::SimOptions options;
-    options.audioFolder = QCoreApplication::applicationDirPath().toStdString() + "/Audio";
+    options.gameFolder = QCoreApplication::applicationDirPath().toStdString();
     const char* scriptName = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {

@@ -1,5 +1,7 @@
 #include "tools/sim_engine.h"
 
+#include "drawing/screen.h"
+#include "match/form_load.h"
 #include "match/game.h"
 #include "match/timer_service.h"
 #include "sound/dx7sound.h"
@@ -288,19 +290,14 @@ public:
     explicit Simulation(const SimOptions& options)
         : settings_(windows_),
           pool_(service_, settings_, messages_),
-          game_(Seams{timers_, pool_, messages_, windows_})
+          game_(state_, Seams{timers_, pool_, messages_, windows_, drawing_})
     {
         service_.clock = [this] { return clockSeconds(); };
         timers_.setDispatch([this](TimerId id) { game_.dispatch(id); });
         game_.seedRandom(options.seed);
         game_.setClock([this] { return float(clockSeconds()); });
         pool_.onPlay([this](const std::string& file, int16_t slot) { sounds_.push_back({file, slot}); });
-        // as the game starts
-        game_.s.TitleText = " Strandok by Tuvrikon 2004";
-        pool_.InitDirectSound(0);
-        pool_.SetSoundFolder(options.audioFolder);
-        pool_.LoadSoundPool(10, "WELCOME.wav");
-        pool_.PlaySoundFile("WELCOME.wav");
+        Form_Load(state_, pool_, 0, options.gameFolder);  // as the game starts
         windows_.mainShown = true;
     }
 
@@ -365,7 +362,7 @@ public:
                                                                  : "hidden";
         out += std::string(",\"windows\":{\"main\":") + (windows_.mainShown ? "\"shown\"" : "\"hidden\"")
                + ",\"menu\":\"" + menu + "\"}";
-        const Module1& scene = game_.scene;
+        const Module1& scene = drawing_.scene;
         out += ",\"readouts\":{\"temperature1\":" + jsonString(scene.printedTemperature(0))
                + ",\"score1\":" + jsonString(scene.printedScore(0)) + ",\"temperature2\":"
                + jsonString(scene.printedTemperature(1)) + ",\"score2\":" + jsonString(scene.printedScore(1)) + "}";
@@ -385,6 +382,8 @@ private:
     SimMessages messages_;
     SimService service_;
     DX7Sound pool_;
+    Muuttujat state_;
+    ScreenDrawing drawing_{state_};
     Game game_;
     std::vector<std::pair<std::string, int16_t>> sounds_;
     long redrawsBefore_ = 0;

@@ -11,7 +11,7 @@ namespace hovla {
 
 struct SimOptions {
     uint64_t seed = 1;
-    std::string audioFolder;  // where the wave files are read from
+    std::string gameFolder;  // the wave files are read from its Audio folder
 };
 
 // Returns the process's exit status: 0 done, 1 the game hit a fatal error,

@@ -1,5 +1,7 @@
 #include "windows/app.h"
 
+#include "match/form_load.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -62,12 +64,13 @@ void ClockDriver::poll()
 App::App(SoundService& soundService, Messages& messages, std::function<void(int)> endProcess)
     : clock(timers, [this](const std::function<void()>& f) { guard(f); }),
       sound(soundService, *this, messages),
-      game(Seams{timers, sound, messages, *this}, QLocale().decimalPoint().toStdString()),
-      pl(game.piirto),
+      drawing(state, nullptr, QLocale().decimalPoint().toStdString()),
+      game(state, Seams{timers, sound, messages, *this, drawing}),
+      pl(drawing.piirto),
       messages_(messages),
       endProcess_(std::move(endProcess))
 {
-    game.piirto.setSink(&pl);
+    drawing.piirto.setSink(&pl);
     game.setClock([] { return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; });
     timers.setDispatch([this](TimerId id) { game.dispatch(id); });
     pl.onClose = [this] { endProcess_(0); };
@@ -103,12 +106,8 @@ void App::guard(const std::function<void()>& handler)
 void App::start()
 {
     guard([this] {
-        game.s.TitleText = " Strandok by Tuvrikon 2004";
-        pl.setWindowTitle(QString::fromStdString(game.s.TitleText));
-        sound.InitDirectSound(WindowHandle(pl.winId()));
-        sound.SetSoundFolder(QCoreApplication::applicationDirPath().toStdString() + "/Audio");
-        sound.LoadSoundPool(10, "WELCOME.wav");
-        sound.PlaySoundFile("WELCOME.wav");  // its read of the sliders makes the menu
+        Form_Load(state, sound, WindowHandle(pl.winId()), QCoreApplication::applicationDirPath().toStdString());
+        pl.setWindowTitle(QString::fromStdString(state.TitleText));
     });
     pl.show();
     clock.start();

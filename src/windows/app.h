@@ -2,6 +2,7 @@
 // boxes and the sound service around the rules.
 #pragma once
 
+#include "drawing/screen.h"
 #include "match/game.h"
 #include "match/timer_service.h"
 #include "sound/dx7sound.h"
@@ -76,6 +77,8 @@ public:
     TimerService timers;
     ClockDriver clock;
     DX7Sound sound;
+    Muuttujat state;
+    ScreenDrawing drawing;
     Game game;
     PL pl;
 

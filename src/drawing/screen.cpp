@@ -1,0 +1,54 @@
+#include "drawing/screen.h"
+
+namespace hovla {
+
+ScreenDrawing::ScreenDrawing(const Muuttujat& state, ViewSink* views, std::string decimalSeparator)
+    : piirto(views), scene(state, piirto, std::move(decimalSeparator))
+{
+}
+
+void ScreenDrawing::ShowRoomPictures()
+{
+    for (int p = 0; p < 2; ++p)
+        piirto.setViewPicture(p, piirto.roomPicture(p));
+}
+
+void ScreenDrawing::AssignYard(int player)
+{
+    piirto.buffer(player).assignPicture(piirto.yardPicture());
+}
+
+void ScreenDrawing::AssignRoom(int player)
+{
+    piirto.buffer(player).assignPicture(piirto.roomPicture(player));
+}
+
+// The lake strip in Sprite3 and Mask3, the cabin in Sprite4 and Mask4.
+void ScreenDrawing::LoadLakeAndCabin()
+{
+    piirto.loadInto(piirto.Sprite3, 307);
+    piirto.loadInto(piirto.Mask3, 308);
+    piirto.loadInto(piirto.Sprite4, 309);
+    piirto.loadInto(piirto.Mask4, 310);
+}
+
+void ScreenDrawing::DrawCabin(int player, int x, int y)
+{
+    piirto.maskedDraw(piirto.buffer(player), x, y, piirto.Sprite4, piirto.Mask4);
+}
+
+// The walker is loaded into Sprite2 and Mask2 for every frame: a mirrored
+// draw uses the same pair as scratch.
+void ScreenDrawing::DrawWalker(int player, int x, int y)
+{
+    piirto.loadInto(piirto.Sprite2, 311);
+    piirto.loadInto(piirto.Mask2, 312);
+    piirto.maskedDraw(piirto.buffer(player), x, y, piirto.Sprite2, piirto.Mask2);
+}
+
+void ScreenDrawing::DrawLakeStrip(int player, int x, int y)
+{
+    piirto.maskedDraw(piirto.buffer(player), x, y, piirto.Sprite3, piirto.Mask3);
+}
+
+} // namespace hovla
