@@ -193,11 +193,11 @@ TEST(Catalogue, UnknownIdsRaise)
 {
     EXPECT_THROW(LoadResPicture(999), Error);
     Piirto piirto;
-    EXPECT_THROW(piirto.DrawSprite1(placed(0, 0), 999), Error);
-    EXPECT_THROW(piirto.DrawSprite1(placed(0, 0), 32767), Error);
+    EXPECT_THROW(piirto.DrawSprite(0, placed(0, 0), 999), Error);
+    EXPECT_THROW(piirto.DrawSprite(0, placed(0, 0), 32767), Error);
     piirto.setCaching(false);
-    EXPECT_THROW(piirto.DrawSprite2(placed(0, 0), 32767), Error);
-    EXPECT_NO_THROW(piirto.DrawSprite1(placed(10, 10), 313));  // drawn by nothing, but works
+    EXPECT_THROW(piirto.DrawSprite(1, placed(0, 0), 32767), Error);
+    EXPECT_NO_THROW(piirto.DrawSprite(0, placed(10, 10), 313));  // drawn by nothing, but works
 }
 
 // ---- sprite drawing ----
@@ -213,8 +213,8 @@ TEST(Sprites, KeptBitmapsDrawExactlyWhatReloadingDraws)
                 SCOPED_TRACE(testing::Message() << e.id << " flip " << flip << " at " << at.x() << "," << at.y());
                 cached.buffer(0).assignPicture(ground);
                 reloading.buffer(0).assignPicture(ground);
-                cached.DrawSprite1(placed(at.x(), at.y(), flip), e.id);
-                reloading.DrawSprite1(placed(at.x(), at.y(), flip), e.id);
+                cached.DrawSprite(0, placed(at.x(), at.y(), flip), e.id);
+                reloading.DrawSprite(0, placed(at.x(), at.y(), flip), e.id);
                 ASSERT_TRUE(cached.buffer(0).image() == reloading.buffer(0).image());
                 ASSERT_TRUE(cached.Sprite.image() == reloading.Sprite.image());
                 if (flip != 0) {
@@ -258,13 +258,13 @@ TEST(Sprites, FlipMirrorsAndTheNextPlainDrawDoesNot)
     Piirto piirto;
     piirto.setPictureSource([](int16_t id) { return madeUp(id); });
     piirto.buffer(0).assignPicture(filled(kViewWidth, kViewHeight, kWhite));
-    piirto.DrawSprite1(placed(100, 100, -1), 109);
+    piirto.DrawSprite(0, placed(100, 100, -1), 109);
     EXPECT_EQ(at(piirto.buffer(0), 119, 105), 0xFF010203u);  // column 0 went to w - 1
     EXPECT_EQ(at(piirto.buffer(0), 100, 105), colourOf(109));
     EXPECT_EQ(piirto.Sprite2.width(), 20);  // the unmirrored copy, of the pair's size
-    piirto.DrawSprite1(placed(200, 100, 0), 109);
+    piirto.DrawSprite(0, placed(200, 100, 0), 109);
     EXPECT_EQ(at(piirto.buffer(0), 200, 105), 0xFF010203u);
-    piirto.DrawSprite1(placed(300, 100, 1), 109);
+    piirto.DrawSprite(0, placed(300, 100, 1), 109);
     EXPECT_EQ(at(piirto.buffer(0), 319, 105), 0xFF010203u);
 }
 
@@ -273,7 +273,7 @@ TEST(Sprites, MirroredDrawOfTheRealBodyLeavesItsPairInTheScratchSurfaces)
     Piirto piirto;
     Muuttujat s;
     NewMatch(s);
-    piirto.DrawSprite1(s.Body(0), 109);
+    piirto.DrawSprite(0, s.Body(0), 109);
     EXPECT_EQ(piirto.Sprite2.width(), 380);
     EXPECT_EQ(piirto.Sprite2.height(), 579);
     EXPECT_EQ(piirto.Mask2.width(), 380);
@@ -293,14 +293,14 @@ TEST(Sprites, ShowViewCopiesTheBufferAndMarksOnlyWhatDiffers)
 {
     RecordingSink sink;
     Piirto piirto(&sink);
-    piirto.ShowView2();
+    piirto.ShowView(1);
     EXPECT_EQ(at(piirto.view(1), 100, 100), kWindowColour);  // a fresh buffer is the window colour
     EXPECT_TRUE(sink.calls.empty());                          // and so was the view: nothing to paint
 
     // Written behind the change log's back: the whole view is compared.
     piirto.buffer(1).imageToWrite().setPixel(511, 767, 0xFF112233);
     piirto.buffer(1).imageToWrite().setPixel(3, 5, 0xFF445566);
-    piirto.ShowView2();
+    piirto.ShowView(1);
     EXPECT_EQ(at(piirto.view(1), 511, 767), 0xFF112233u);
     EXPECT_EQ(at(piirto.view(1), 3, 5), 0xFF445566u);
     EXPECT_EQ(at(piirto.view(0), 511, 767), kWindowColour);
@@ -311,8 +311,8 @@ TEST(Sprites, ShowViewCopiesTheBufferAndMarksOnlyWhatDiffers)
     // Drawn through the log: only the sprite's changed pixels are marked.
     Muuttujat s;
     NewMatch(s);
-    piirto.DrawSprite2(s.Head(1), 101);
-    piirto.ShowView2();
+    piirto.DrawSprite(1, s.Head(1), 101);
+    piirto.ShowView(1);
     ASSERT_EQ(sink.calls.size(), 2u);
     const QRegion face = sink.calls[1].second;
     EXPECT_TRUE(QRegion(s.Head(1).X, s.Head(1).Y, 132, 155).contains(face.boundingRect()));
@@ -462,7 +462,7 @@ TEST(Readouts, PrintOnTheRoomPictureAndReachTheView)
     Rooms r;
     r.s.Temperature(0) = 87;
     r.piirto.buffer(0).imageToWrite().fill(0xFFFF00FF);
-    r.scene.DrawTemperature1();
+    r.scene.DrawTemperature(0);
     const QImage& room = r.piirto.roomPicture(0).image();
     const QImage& buf = r.piirto.buffer(0).image();
     // restored from the room: the corner of the rectangle shows the room
@@ -480,13 +480,13 @@ TEST(Readouts, PlayerOnesRectanglesOverlapAndTheLaterOneWins)
     r.s.Points(0) = 123456789012;  // a long line that reaches past column 400
     const QImage& room = r.piirto.roomPicture(0).image();
 
-    r.scene.DrawScore1();
+    r.scene.DrawScore(0);
     ASSERT_FALSE(sameColumns(r.piirto.buffer(0).image(), room, 400, 407, 20, 60));
-    r.scene.DrawTemperature1();  // its restore repaints columns 400 to 406
+    r.scene.DrawTemperature(0);  // its restore repaints columns 400 to 406
     const QImage tempAfter = r.piirto.view(0).image().copy();
     EXPECT_TRUE(sameColumns(tempAfter, room, 400, 404, 20, 60));  // before the temperature's text
 
-    r.scene.DrawScore1();  // and back: the points line wins there again
+    r.scene.DrawScore(0);  // and back: the points line wins there again
     const QImage& view = r.piirto.view(0).image();
     EXPECT_FALSE(sameColumns(view, tempAfter, 400, 407, 20, 60));
     EXPECT_TRUE(sameColumns(view, tempAfter, 407, 512, 20, 60));  // the view gets its rectangle only
@@ -498,19 +498,19 @@ TEST(Readouts, PlayerTwosRectanglesDoNotOverlap)
 {
     Rooms r;
     r.s.Temperature(1) = 1234567;  // a long line that reaches its rectangle's end
-    r.scene.DrawTemperature2();
-    r.scene.DrawScore2();
+    r.scene.DrawTemperature(1);
+    r.scene.DrawScore(1);
     const QImage both = r.piirto.view(1).image().copy();
     ASSERT_FALSE(sameColumns(both, r.piirto.roomPicture(1).image(), 100, 119, 20, 60)) << "no text to keep";
     r.s.Points(1) = 98765;
-    r.scene.DrawScore2();
+    r.scene.DrawScore(1);
     EXPECT_TRUE(sameColumns(r.piirto.view(1).image(), both, 0, 120, 0, 768));
     r.s.Temperature(1) = 61;
-    r.scene.DrawTemperature2();
+    r.scene.DrawTemperature(1);
     EXPECT_TRUE(sameColumns(r.piirto.view(1).image(), r.piirto.buffer(1).image(), 7, 119, 20, 60));
     EXPECT_FALSE(sameColumns(r.piirto.view(1).image(), both, 120, 512, 20, 60));  // the new points stay
     r.s.Points(1) = 0;
-    r.scene.DrawScore2();
+    r.scene.DrawScore(1);
     EXPECT_TRUE(sameColumns(r.piirto.view(1).image(), both, 120, 512, 0, 768));  // its text, over its own restore
 }
 
@@ -519,11 +519,11 @@ TEST(Readouts, PlayerTwosPointsLineIsCutAtTheEdge)
     RecordingSink sink;
     Rooms r;
     r.piirto.setSink(&sink);
-    r.scene.DrawScore2();  // over a white view: the whole rectangle differs
+    r.scene.DrawScore(1);  // over a white view: the whole rectangle differs
     ASSERT_EQ(sink.calls.size(), 1u);
     EXPECT_EQ(sink.calls[0].second, QRegion(120, 20, 392, 40));
     EXPECT_EQ(r.scene.scoreText(1), "Pisteet : 0 Kunto 100.%");
-    r.scene.DrawScore2();  // the same line again: nothing new to paint
+    r.scene.DrawScore(1);  // the same line again: nothing new to paint
     EXPECT_EQ(sink.calls.size(), 1u);
 }
 

@@ -17,7 +17,7 @@ TEST(Soak, RandomKeysAndTicks)
     m.start();
     int matches = 1;
     bool everOutdoors = false;  // the lake is all zero until someone goes out
-    for (int event = 0; event < 100000; ++event) {
+    for (int event = 0; event < 1000000; ++event) {
         const unsigned r = rng() % 100;
         if (m.s.GameStopped && r < 20) {
             m.start();

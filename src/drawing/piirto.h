@@ -46,14 +46,13 @@ public:
     // f1: the work surfaces.
     Surface Sprite, Mask, Sprite2, Mask2, Sprite3, Mask3, Sprite4, Mask4;
 
-    void DrawSprite1(const SpriteRec& rec, int16_t id) { DrawSprite(0, rec, id); }
-    void DrawSprite2(const SpriteRec& rec, int16_t id) { DrawSprite(1, rec, id); }
+    // DrawSprite1 and DrawSprite2: draws the pair id, id + 1 into the player's
+    // back buffer at the record's place, mirrored when its Flip is set.
     void DrawSprite(int player, const SpriteRec& rec, int16_t id);
     void DrawSpriteOn(Surface& target, const SpriteRec& rec, int16_t id);
     void FlipSprite();
 
-    void ShowView1() { ShowView(0); }
-    void ShowView2() { ShowView(1); }
+    // ShowView1 and ShowView2: the player's back buffer to the view.
     void ShowView(int player);
     // Copies area of the back buffer to the view and marks for the screen
     // just the pixels that differ from what the view showed.

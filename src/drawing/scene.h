@@ -25,10 +25,7 @@ public:
     void RedrawScene(int player);
     long redrawCount() const { return redraws_; }
 
-    void DrawTemperature1() { DrawTemperature(0); }
-    void DrawTemperature2() { DrawTemperature(1); }
-    void DrawScore1() { DrawScore(0); }
-    void DrawScore2() { DrawScore(1); }
+    // DrawTemperature1/2 and DrawScore1/2: one readout of the player's view.
     void DrawTemperature(int player);
     void DrawScore(int player);
 
