@@ -262,3 +262,111 @@ TEST(ArtFaces, EachBandLooksDifferent)
         EXPECT_GE(changed, 2000) << ids[i] << " against " << ids[i + 1];
     }
 }
+
+// ---- the icon ----
+
+namespace {
+
+struct IconSize {
+    const char* name;
+    int size;
+};
+const IconSize kIcons[] = {{"icon", 32}, {"icon48", 48}, {"icon128", 128}};
+
+QImage icon(const char* name) { return LoadNamedPicture(name).convertToFormat(QImage::Format_ARGB32); }
+
+// How far apart two pixels look, counting what shows through as well as the colour.
+int seen(QRgb a, QRgb b) { return difference(qPremultiply(a), qPremultiply(b)) + std::abs(qAlpha(a) - qAlpha(b)); }
+
+} // namespace
+
+TEST(ArtIcon, SquareWithTransparentCorners)
+{
+    for (const IconSize& i : kIcons) {
+        SCOPED_TRACE(i.name);
+        const QImage raw = LoadNamedPicture(i.name);
+        ASSERT_EQ(raw.size(), QSize(i.size, i.size));
+        EXPECT_TRUE(raw.hasAlphaChannel());
+        const QImage img = icon(i.name);
+        const int e = i.size - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(e, 0), QPoint(0, e), QPoint(e, e)})
+            EXPECT_EQ(qAlpha(img.pixel(corner)), 0) << corner.x() << "," << corner.y();
+        EXPECT_EQ(qAlpha(img.pixel(i.size / 2, i.size * 21 / 32)), 255) << "the door";
+    }
+}
+
+// The desktop's sizes are drawn at their size, not blown up from the window's 32.
+TEST(ArtIcon, LargerSizesAreNotTheSmallOneScaled)
+{
+    const QImage small = icon("icon");
+    for (const IconSize& i : kIcons) {
+        if (i.size == 32)
+            continue;
+        SCOPED_TRACE(i.name);
+        const QImage img = icon(i.name);
+        const QImage nearest = small.scaled(i.size, i.size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage smooth = small.scaled(i.size, i.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int shown = 0, fromNearest = 0, fromSmooth = 0;
+        for (int y = 0; y < i.size; ++y)
+            for (int x = 0; x < i.size; ++x) {
+                const QRgb c = img.pixel(x, y);
+                if (qAlpha(c) == 0)
+                    continue;
+                ++shown;
+                fromNearest += seen(c, nearest.pixel(x, y)) > 60;
+                fromSmooth += seen(c, smooth.pixel(x, y)) > 60;
+            }
+        RecordProperty(std::string(i.name) + "_unlike_nearest_percent", 100 * fromNearest / shown);
+        RecordProperty(std::string(i.name) + "_unlike_smooth_percent", 100 * fromSmooth / shown);
+        EXPECT_GE(100 * fromNearest / shown, 20) << "like the 32 blown up pixel by pixel";
+        EXPECT_GE(100 * fromSmooth / shown, 20) << "like the 32 blown up smoothly";
+    }
+}
+
+// The same stove at every size: cell by cell of the 32 grid, the larger icons
+// cover the same places and mostly in the same colours.
+TEST(ArtIcon, SameDrawingAtEverySize)
+{
+    const QImage small = icon("icon");
+    for (const IconSize& i : kIcons) {
+        if (i.size == 32)
+            continue;
+        SCOPED_TRACE(i.name);
+        const QImage img = icon(i.name);
+        int sameShape = 0, both = 0, sameColour = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const QRgb a = small.pixel(x, y);
+                const QRgb b = img.pixel(int((x + 0.5) * i.size / 32), int((y + 0.5) * i.size / 32));
+                sameShape += (qAlpha(a) >= 128) == (qAlpha(b) >= 128);
+                if (qAlpha(a) >= 128 && qAlpha(b) >= 128) {
+                    ++both;
+                    sameColour += difference(a, b) <= 120;
+                }
+            }
+        RecordProperty(std::string(i.name) + "_same_shape_percent", 100 * sameShape / 1024);
+        RecordProperty(std::string(i.name) + "_same_colour_percent", 100 * sameColour / std::max(1, both));
+        EXPECT_GE(100 * sameShape / 1024, 90);
+        EXPECT_GE(100 * sameColour / std::max(1, both), 65);
+    }
+}
+
+// The box's sides are hard: across the stove, from either side, the first
+// pixel that shows at all is solid.
+TEST(ArtIcon, BoxHasHardSides)
+{
+    for (const IconSize& i : kIcons) {
+        SCOPED_TRACE(i.name);
+        const QImage img = icon(i.name);
+        for (int y = i.size * 16 / 32; y < i.size * 26 / 32; ++y) {
+            int left = 0, right = i.size - 1;
+            while (left < right && qAlpha(img.pixel(left, y)) == 0)
+                ++left;
+            while (right > left && qAlpha(img.pixel(right, y)) == 0)
+                --right;
+            ASSERT_LT(left, right) << "row " << y << " is empty";
+            EXPECT_EQ(qAlpha(img.pixel(left, y)), 255) << "left side, row " << y;
+            EXPECT_EQ(qAlpha(img.pixel(right, y)), 255) << "right side, row " << y;
+        }
+    }
+}

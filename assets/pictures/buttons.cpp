@@ -1,4 +1,4 @@
-// The menu's two picture buttons and the window icon.
+// The menu's two picture buttons.
 #include "art.h"
 
 #include <QFont>
@@ -237,65 +237,6 @@ QImage quitButton()
     p.setFont(buttonFont(17));
     p.drawText(QRectF(6, 104, 120, 44), Qt::AlignCenter, QString::fromUtf8("Poistu pelistä"));
     return img;
-}
-
-// A steaming stove on the 16 classic colours, drawn pixel-exact so that it
-// reads at 32 x 32: steam, a heap of grey stones, a navy box with a glowing
-// red door, red feet.
-QImage iconPicture(int size)
-{
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.scale(size / 32.0, size / 32.0);
-    const QColor black(0, 0, 0), navy(0, 0, 128), blue(0, 0, 255), maroon(128, 0, 0), red(255, 0, 0),
-        yellow(255, 255, 0), grey(128, 128, 128), silver(192, 192, 192), white(255, 255, 255);
-    auto box = [&](int x, int y, int w, int h, const QColor& c) { p.fillRect(QRect(x, y, w, h), c); };
-    // feet
-    box(7, 27, 4, 4, black);
-    box(21, 27, 4, 4, black);
-    box(8, 27, 2, 3, red);
-    box(22, 27, 2, 3, red);
-    // the box with its lit left edge and a lid
-    box(4, 13, 24, 15, black);
-    box(5, 14, 22, 13, navy);
-    box(5, 14, 2, 13, blue);
-    box(4, 13, 24, 2, silver);
-    box(4, 14, 24, 1, grey);
-    // the door: embers, yellow in the middle
-    box(10, 17, 12, 8, black);
-    box(11, 18, 10, 6, maroon);
-    box(12, 19, 8, 4, red);
-    box(14, 20, 4, 2, yellow);
-    // the stones
-    const QPoint stones[] = {{7, 11}, {12, 10}, {17, 10}, {22, 11}, {10, 8}, {15, 7}, {20, 8}};
-    for (const QPoint s : stones) {  // outlines first, so that no stone cuts into another
-        box(s.x() - 2, s.y() - 1, 5, 3, black);
-        box(s.x() - 1, s.y() - 2, 3, 5, black);
-    }
-    for (int i = 0; i < 7; ++i) {
-        const QPoint s = stones[i];
-        box(s.x() - 1, s.y() - 1, 3, 3, i % 3 == 1 ? silver : grey);
-        box(s.x() - 1, s.y() - 1, 1, 1, i % 3 == 1 ? white : silver);
-    }
-    // steam: three wisps rising
-    for (int i = 0; i < 3; ++i) {
-        const int x = 9 + i * 7;
-        box(x, 4, 2, 2, white);
-        box(x + 1, 2, 2, 2, white);
-        box(x, 0, 2, 2, silver);
-    }
-    p.end();
-    // 16 colours: the classic palette with white, and transparency in place of magenta
-    const QVector<QRgb> palette = {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
-                                   0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
-                                   0xFF0000FF, 0xFFFFFFFF, 0xFF00FFFF, 0x00000000};
-    QImage out = img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            if (qAlpha(img.pixel(x, y)) < 128)
-                out.setPixel(x, y, 15);
-    return out;
 }
 
 } // namespace art
