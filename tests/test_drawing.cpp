@@ -540,3 +540,17 @@ TEST(Rooms, TheLayersThatNeverMoveAreRedrawnWhenTheyDo)
         EXPECT_TRUE(fresh.view(0).image() == r.piirto.view(0).image());
     }
 }
+
+// Player 0 or 1 everywhere: any other index is an error, never player 2's
+// surfaces by default.
+TEST(Sprites, PlayerIndexesAreChecked)
+{
+    Piirto piirto;
+    for (int player : {-1, 2, 7}) {
+        EXPECT_THROW(piirto.buffer(player), Error) << player;
+        EXPECT_THROW(piirto.view(player), Error) << player;
+        EXPECT_THROW(piirto.roomPicture(player), Error) << player;
+        EXPECT_THROW(piirto.DrawSprite(player, SpriteRec{}, 101), Error) << player;
+    }
+    EXPECT_NE(&piirto.buffer(0), &piirto.buffer(1));
+}

@@ -3,6 +3,7 @@
 // device is missing.
 #include "fakes.h"
 #include "sound/dx7sound.h"
+#include "sound/recording_service.h"
 
 #include <gtest/gtest.h>
 
@@ -10,60 +11,6 @@
 
 namespace hovla {
 namespace {
-
-// Buffers play until the test stops them; every call lands in one log.
-struct FakeService : SoundService {
-    struct Buffer : SoundBuffer {
-        Buffer(FakeService& s, std::string file)
-            : service(s), id("#" + std::to_string(++s.made)), file(std::move(file)) {}
-        int32_t GetStatus() override
-        {
-            ++service.polls;
-            if (service.onStatus)
-                service.onStatus();
-            return playing ? kPlaying : 0;
-        }
-        void SetPan(int32_t pan) override { service.log.push_back(id + " SetPan " + std::to_string(pan)); }
-        void SetVolume(int32_t v) override { service.log.push_back(id + " SetVolume " + std::to_string(v)); }
-        void Play(uint8_t flags) override
-        {
-            service.log.push_back(id + " Play " + std::to_string(flags));
-            if (!service.playFails.empty())
-                throw SoundError(service.playFails);
-            playing = true;
-        }
-        double Seconds() const override { return file == "WELCOME.wav" ? 2.6 : 1.5; }
-        FakeService& service;
-        std::string id, file;
-        bool playing = false;
-    };
-
-    void CreateRoot() override { log.push_back("CreateRoot"); }
-    void CreateDevice(const std::string& device) override
-    {
-        log.push_back("CreateDevice '" + device + "'");
-        if (!noDevice.empty())
-            throw SoundError(noDevice);
-    }
-    void SetCooperativeLevel(WindowHandle window, int32_t level) override
-    {
-        log.push_back("SetCooperativeLevel " + std::to_string(window) + " " + std::to_string(level));
-    }
-    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override
-    {
-        const std::string file = std::filesystem::path(path).filename().string();
-        if (file == missing)
-            throw SoundError("File not found");
-        auto buffer = std::make_unique<Buffer>(*this, file);
-        log.push_back(buffer->id + " from " + path);
-        return buffer;
-    }
-
-    std::vector<std::string> log;
-    std::string missing, noDevice, playFails;  // what fails, with what text
-    std::function<void()> onStatus;
-    int made = 0, polls = 0;
-};
 
 struct CountingSettings : PlainSoundSettings {
     int volume() override { ++reads; return Volume; }
@@ -85,9 +32,10 @@ protected:
         pool.LoadSoundPool(10, "WELCOME.wav");
         pool.PlaySoundFile("WELCOME.wav");
     }
-    FakeService::Buffer& buffer(int slot)
+    // Buffers play until the test stops them; every call lands in one log.
+    RecordingSoundService::Buffer& buffer(int slot)
     {
-        return static_cast<FakeService::Buffer&>(*pool.SoundPool.at(slot).Buffer);
+        return static_cast<RecordingSoundService::Buffer&>(*pool.SoundPool.at(slot).Buffer);
     }
     int16_t play(const std::string& file)
     {
@@ -95,7 +43,7 @@ protected:
         return pool.CurrentSlot;
     }
 
-    FakeService service;
+    RecordingSoundService service;
     CountingSettings settings;
     test::RecordingMessages messages;
     DX7Sound pool{service, settings, messages};

@@ -1,5 +1,7 @@
-// The Qt windows on the offscreen platform, with a recording sound service.
+// The Qt windows on the offscreen platform, with a recording sound service
+// whose sounds go on until the test ends.
 #include "fakes.h"
+#include "sound/recording_service.h"
 #include "sound/sdl_service.h"
 #include "windows/app.h"
 
@@ -18,37 +20,8 @@ using namespace hovla::test;
 
 namespace {
 
-struct FakeBuffer : SoundBuffer {
-    std::vector<std::string>* log;
-    bool endless = false;  // sounds until released
-    bool started = false;
-    explicit FakeBuffer(std::vector<std::string>* l, bool e) : log(l), endless(e) {}
-    int32_t GetStatus() override { return endless && started ? kPlaying : 0; }
-    void SetPan(int32_t pan) override { log->push_back("pan " + std::to_string(pan)); }
-    void SetVolume(int32_t v) override { log->push_back("volume " + std::to_string(v)); }
-    void Play(uint8_t) override
-    {
-        log->push_back("play");
-        started = true;
-    }
-    double Seconds() const override { return 1.0; }
-};
-
-struct FakeService : SoundService {
-    std::vector<std::string> log;
-    bool endless = false;
-    void CreateRoot() override {}
-    void CreateDevice(const std::string&) override {}
-    void SetCooperativeLevel(WindowHandle, int32_t) override {}
-    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override
-    {
-        log.push_back("load " + path.substr(path.rfind('/') + 1));
-        return std::make_unique<FakeBuffer>(&log, endless);
-    }
-};
-
 struct Program {
-    FakeService service;
+    RecordingSoundService service;
     RecordingMessages messages;
     std::vector<int> ended;
     App app{service, messages, [this](int code) { ended.push_back(code); }};
@@ -191,7 +164,9 @@ TEST(Windows, TheSlidersAndMuteReachTheNextPlay)
     m.hsbPan->setValue(0);
     EXPECT_TRUE(p.service.log.empty());  // moving a slider plays nothing
     p.app.sound.PlaySoundFile("kiuas.wav");
-    EXPECT_EQ(p.service.log, (std::vector<std::string>{"load kiuas.wav", "pan -10000", "play"}));
+    const std::string kiuas = "#" + std::to_string(p.service.made);
+    EXPECT_EQ(p.service.log, (std::vector<std::string>{kiuas + " from " + p.app.sound.SoundFolder + "kiuas.wav",
+                                                       kiuas + " SetPan -10000", kiuas + " Play 0"}));
 
     p.service.log.clear();
     m.Check1->setChecked(true);
@@ -201,7 +176,9 @@ TEST(Windows, TheSlidersAndMuteReachTheNextPlay)
     m.hsbPan->setValue(50);
     m.hsbVolume->setValue(80);
     p.app.sound.PlaySoundFile("ulos1.wav");
-    EXPECT_EQ(p.service.log, (std::vector<std::string>{"load ulos1.wav", "volume -1200", "play"}));
+    const std::string ulos = "#" + std::to_string(p.service.made);
+    EXPECT_EQ(p.service.log, (std::vector<std::string>{ulos + " from " + p.app.sound.SoundFolder + "ulos1.wav",
+                                                       ulos + " SetVolume -1200", ulos + " Play 0"}));
 }
 
 TEST(Windows, QuitAndCloseEndTheProcess)
@@ -233,7 +210,7 @@ TEST(Windows, AnUncaughtErrorIsShownAndEndsTheGame)
 
 TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
 {
-    FakeService service;
+    RecordingSoundService service;
     QtMessages messages;
     std::vector<int> ended;
     App app(service, messages, [&](int c) { ended.push_back(c); });
@@ -266,7 +243,6 @@ TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
 TEST(Windows, AFloodOfSoundsNeverStopsTheGame)
 {
     Program p;
-    p.service.endless = true;
     p.app.start();
     p.app.Picture1_Click();
     const long before = p.app.clock.ticks();
@@ -313,7 +289,7 @@ TEST(Windows, AfterAStallTheClockDoesNotRaceToCatchUp)
 // caption and the player's words.
 TEST(Windows, TheGiveUpBoxCarriesTheInformationIcon)
 {
-    FakeService service;
+    RecordingSoundService service;
     QtMessages messages;
     std::vector<int> ended;
     App app(service, messages, [&](int c) { ended.push_back(c); });

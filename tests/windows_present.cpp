@@ -1,6 +1,7 @@
 // What reaches the screen: every paint of a view shows a whole frame, with
 // both readouts written, and only what changed since the last paint is sent.
 #include "fakes.h"
+#include "sound/recording_service.h"
 #include "windows/app.h"
 
 #include <QApplication>
@@ -12,23 +13,6 @@ using namespace hovla;
 using namespace hovla::test;
 
 namespace {
-
-struct SilentService : SoundService {
-    struct Buffer : SoundBuffer {
-        int32_t GetStatus() override { return 0; }
-        void SetPan(int32_t) override {}
-        void SetVolume(int32_t) override {}
-        void Play(uint8_t) override {}
-        double Seconds() const override { return 0; }
-    };
-    void CreateRoot() override {}
-    void CreateDevice(const std::string&) override {}
-    void SetCooperativeLevel(WindowHandle, int32_t) override {}
-    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string&) override
-    {
-        return std::make_unique<Buffer>();
-    }
-};
 
 int blackPixels(const QImage& image, const QRect& area)
 {
@@ -76,7 +60,7 @@ struct PaintWatch : QObject {
 
 TEST(Presenting, EveryPaintShowsAWholeFrameAndOnlyWhatChanged)
 {
-    SilentService service;
+    NullSoundService service;
     RecordingMessages messages;
     App app(service, messages, [](int) {});
     app.start();

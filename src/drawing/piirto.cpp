@@ -52,9 +52,21 @@ Piirto::F3& Piirto::f3()
     return *f3_;
 }
 
+namespace {
+
+// Player 0 or 1, as every per-player array of the game checks it.
+int playerIndex(int player, const char* surfaces)
+{
+    if (player < 0 || player > 1)
+        raiseSubscript(surfaces, player, 1);
+    return player;
+}
+
+} // namespace
+
 const Surface& Piirto::roomPicture(int player)
 {
-    return player == 0 ? f2().pHovla1 : f2().pHovla2;
+    return playerIndex(player, "pHovla") == 0 ? f2().pHovla1 : f2().pHovla2;
 }
 
 const Surface& Piirto::yardPicture()
@@ -64,17 +76,17 @@ const Surface& Piirto::yardPicture()
 
 Surface& Piirto::buffer(int player)
 {
-    return player == 0 ? f3().pBuffer1 : f3().pBuffer2;
+    return playerIndex(player, "pBuffer") == 0 ? f3().pBuffer1 : f3().pBuffer2;
 }
 
 Surface& Piirto::view(int player)
 {
-    return views_.at(player);
+    return views_[size_t(playerIndex(player, "view"))];
 }
 
 const Surface& Piirto::view(int player) const
 {
-    return views_.at(player);
+    return views_[size_t(playerIndex(player, "view"))];
 }
 
 void Piirto::setPictureSource(PictureSource source)

@@ -2,10 +2,10 @@
 
 namespace hovla {
 
-void raiseOverflow(const char* operation, long value)
+void raiseOverflow(const char* operation, long value, int bits)
 {
-    throw Error("Overflow: " + std::string(operation) + " = " + std::to_string(value)
-                + " does not fit in 16 bits");
+    throw Error("Overflow: " + std::string(operation) + " = " + std::to_string(value) + " does not fit in "
+                + std::to_string(bits) + " bits");
 }
 
 void raiseSubscript(const char* array, long index, long upper)

@@ -17,7 +17,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] void raiseOverflow(const char* operation, long value);
+[[noreturn]] void raiseOverflow(const char* operation, long value, int bits = 16);
 [[noreturn]] void raiseSubscript(const char* array, long index, long upper);
 [[noreturn]] void raiseSubscript(const char* array, long i, long j, long upperI, long upperJ);
 
@@ -27,6 +27,14 @@ inline int16_t to16(long value, const char* operation)
     if (value < INT16_MIN || value > INT16_MAX)
         raiseOverflow(operation, value);
     return static_cast<int16_t>(value);
+}
+
+// The same for an unsigned byte (the sound's volume and pan).
+inline uint8_t toByte(long value, const char* operation)
+{
+    if (value < 0 || value > UINT8_MAX)
+        raiseOverflow(operation, value, 8);
+    return static_cast<uint8_t>(value);
 }
 
 inline int16_t add16(int16_t a, long b, const char* operation)

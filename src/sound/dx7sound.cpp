@@ -12,14 +12,6 @@ constexpr int32_t kPriorityLevel = 2;
 constexpr uint8_t kCentre = 50;
 constexpr uint8_t kFullVolume = 100;
 
-uint8_t toByte(int value, const char* name)
-{
-    if (value < 0 || value > 255)
-        throw Error("Overflow: " + std::string(name) + " = " + std::to_string(value)
-                    + " does not fit in a byte");
-    return static_cast<uint8_t>(value);
-}
-
 } // namespace
 
 DX7Sound::DX7Sound(SoundService& service, SoundSettings& settings, Messages& messages)
@@ -56,7 +48,7 @@ void DX7Sound::SetSoundFolder(const std::string& folder)
 void DX7Sound::LoadSoundPool(int16_t count, const std::string& fileName)
 {
     if (count < 0)
-        throw Error("Subscript out of range: SoundPool(0 To " + std::to_string(count) + ")");
+        raiseSubscript("SoundPool upper bound", count, INT16_MAX);
     SoundPool = std::vector<SoundSlot>(count + 1);
     for (int s = 0; s <= count; ++s) {
         LoadBuffer(static_cast<int16_t>(s), fileName);

@@ -5,6 +5,7 @@
 #include "match/game.h"
 #include "match/timer_service.h"
 #include "sound/dx7sound.h"
+#include "sound/recording_service.h"
 
 #include <charconv>
 #include <fstream>
@@ -56,47 +57,6 @@ struct SimSettings : SoundSettings {
     int volume() override { touch(); return 80; }
     int pan() override { touch(); return 50; }
     bool muted() override { touch(); return false; }
-};
-
-// A sound device whose buffers play for the length of their file on the
-// hand-turned clock, so that busy slots show.
-struct SimBuffer : SoundBuffer {
-    const std::function<double()>& clock;
-    double seconds;
-    double startedAt = -1;
-    SimBuffer(const std::function<double()>& c, double s) : clock(c), seconds(s) {}
-    int32_t GetStatus() override
-    {
-        return startedAt >= 0 && clock() < startedAt + seconds ? kPlaying : 0;
-    }
-    void SetPan(int32_t) override {}
-    void SetVolume(int32_t) override {}
-    void Play(uint8_t) override { startedAt = clock(); }
-    double Seconds() const override { return seconds; }
-};
-
-struct SimService : SoundService {
-    std::function<double()> clock;
-    void CreateRoot() override {}
-    void CreateDevice(const std::string&) override {}
-    void SetCooperativeLevel(WindowHandle, int32_t) override {}
-    std::unique_ptr<SoundBuffer> CreateBufferFromFile(const std::string& path) override
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            throw SoundError("No such file or directory");
-        // RIFF header: byte rate at 28, then the chunks after the format
-        char header[44];
-        if (!in.read(header, sizeof header) || std::string(header, 4) != "RIFF")
-            throw SoundError("Not a wave file");
-        auto u32 = [&](int at) {
-            return uint32_t(uint8_t(header[at])) | uint32_t(uint8_t(header[at + 1])) << 8
-                   | uint32_t(uint8_t(header[at + 2])) << 16 | uint32_t(uint8_t(header[at + 3])) << 24;
-        };
-        const uint32_t byteRate = u32(28);
-        const uint32_t dataSize = u32(40);
-        return std::make_unique<SimBuffer>(clock, byteRate ? double(dataSize) / byteRate : 0.0);
-    }
 };
 
 // ---- output ----
@@ -292,6 +252,7 @@ public:
           pool_(service_, settings_, messages_),
           game_(state_, Seams{timers_, pool_, messages_, windows_, drawing_})
     {
+        service_.readFiles = true;  // busy slots show: each file sounds its length
         service_.clock = [this] { return clockSeconds(); };
         timers_.setDispatch([this](TimerId id) { game_.dispatch(id); });
         game_.seedRandom(options.seed);
@@ -380,7 +341,7 @@ private:
     SimWindows windows_;
     SimSettings settings_;
     SimMessages messages_;
-    SimService service_;
+    RecordingSoundService service_;
     DX7Sound pool_;
     Muuttujat state_;
     ScreenDrawing drawing_{state_};
