@@ -627,54 +627,55 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam billowing up off the stones: round puffs of different
-// heights over a bank that rises from the heap. Every lit pixel is a light
-// grey from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never
-// tints it: the tops are lit white, the undersides and the thin rims greyer.
-// The cloud is always drawn mirrored; player 1's room cuts off its first ten
-// columns and player 2's room its last thirty, so its mass sits between them.
+// A cloud of steam rising off the stones: round puffs, a wide dense bank of
+// them low over the heap, rounder billows above and small grey wisps at the
+// top, the rim feathering out into a scatter of droplets well inside the
+// box. Every lit pixel is a light grey from 0xB0 to 0xFF, so lightening what
+// lies under it (bitwise OR) never tints it. The cloud is always drawn
+// mirrored, at the stove's own place: player 1's room shows its drawn columns
+// 0..111 and player 2's room columns 30..121, so its mass sits between them.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamMiddle = 51;  // halfway between the two cuts
+constexpr double kSteamMiddle = 70;  // drawn column over the heap's crown, halfway between the cuts
 
 struct Puff {
-    double x, y, rx, ry;  // centre and radii
+    double x, y, r;    // centre and radius, in drawn columns and rows
+    double squash;     // height over width
+    double bright;     // how white its lit side is: the wisps are greyer
 };
 
-// Billows of different heights over a flatter bank that lies on the stones.
+// From the back to the front: wisps, billows, then the bank lying on the
+// stones, each layer narrower and smaller than the one below it. `scale`
+// shrinks the whole cloud towards the heap.
 std::vector<Puff> steamPuffs(double scale, int seed)
 {
     Rng rng{uint64_t(seed)};
     std::vector<Puff> puffs;
-    const double halfWidth = 10 + 48 * scale;
-    const int bank = 2 + int(std::lround(4 * scale));
-    for (int i = 0; i < bank; ++i) {  // the bank: wide, low, overlapping
-        const double t = i / double(bank - 1);
-        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.85 + rng.range(-3, 3);
-        const double r = (7 + 7 * scale) * rng.range(0.9, 1.15);
-        puffs.push_back({x, kSteamH - r * 0.6, r * 1.5, r * 1.05});
-    }
-    const int billows = 2 + int(std::lround(5 * scale));
-    for (int i = 0; i < billows; ++i) {  // the billows: round, taller in the middle
-        const double t = (i + rng.range(0.2, 0.8)) / billows;
-        const double middle = 1 - std::abs(t * 2 - 1);
-        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.8;
-        const double r = (5 + 9 * scale) * (0.7 + 0.45 * middle) * rng.range(0.85, 1.15);
-        const double rise = (4 + 20 * scale) * (0.4 + 0.6 * middle) * rng.range(0.8, 1.0);
-        puffs.push_back({x, std::max(kSteamH - rise - r * 0.6, r * 0.9 + 0.5), r, r * 0.9});
-    }
+    auto layer = [&](int count, double halfWidth, double y, double r, double squash, double bright, double droop) {
+        for (int i = 0; i < count; ++i) {
+            const double t = count == 1 ? 0.0 : i / double(count - 1) * 2 - 1;
+            const double k = (1 - 0.3 * t * t) * rng.range(0.88, 1.1);  // bigger in the middle
+            const double across = t * halfWidth * (t < 0 ? 0.85 : 1.0);  // player 2 loses the left end
+            Puff f{kSteamMiddle + across + rng.range(-2.5, 2.5), y + rng.range(-1.5, 1.5) + droop * t * t,
+                   r * k, squash, bright};
+            // every puff well inside the box, and the further from the middle
+            // the further in, so the cloud's ends and top round off
+            const double side = 6 + 0.35 * std::abs(f.y - kSteamH / 2.0);
+            f.x = std::clamp(f.x, side + f.r, kSteamW - side - f.r);
+            const double top = 2 + 7 * std::pow((f.x - kSteamMiddle) / 50, 2);
+            f.y = std::clamp(f.y, top + f.r * squash, kSteamH - 3 - f.r * squash);
+            puffs.push_back(f);
+        }
+    };
+    layer(2 + int(std::lround(2 * scale)), 6 + 24 * scale, 24 - 15 * scale, 3 + 5 * scale, 0.75, 0.6, 3);  // wisps
+    layer(4 + int(std::lround(2 * scale)), 10 + 34 * scale, 25 - 9 * scale, 7 + 6 * scale, 0.88, 0.82, 3);  // billows
+    layer(3 + int(std::lround(2 * scale)), 8 + 20 * scale, 23.5, 9 + 5 * scale, 0.58, 1.0, -4);  // rising off the stones
     return puffs;
 }
 
-// How much steam lies at a point: the puffs melted into one soft mass.
-double steamDensity(const std::vector<Puff>& puffs, double px, double py)
+// How far inside a puff a point lies, in pixels (negative outside).
+double insidePuff(const Puff& f, double px, double py)
 {
-    double sum = 0;
-    for (const Puff& f : puffs) {
-        const double u = (px - f.x) / f.rx, v = (py - f.y) / f.ry;
-        const double k = std::max(0.0, 1 - (u * u + v * v));
-        sum += k * k;
-    }
-    return sum;
+    return f.r - std::hypot(px - f.x, (py - f.y) / f.squash);
 }
 
 // The grey to store so that, lightening `under`, it shows as a grey no
@@ -689,43 +690,49 @@ int neutralOver(int grey, QRgb under)
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
-// rooms at the same place, mirrored, and over the black heat shield elsewhere.
+// rooms at the same place, and over the neutral grey heat shield elsewhere.
 QImage steam(double scale, int seed, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     const std::vector<Puff> puffs = steamPuffs(scale, seed);
-    // a ragged rim: wisps torn off the edge, the body left whole
-    const auto density = [&](double px, double py) {
-        const double d = steamDensity(puffs, px, py);
-        const double torn = 1 - std::clamp(d / 0.6, 0.0, 1.0);
-        // it rises from between the stones: no straight edge at the bottom
-        const double onStones = (kSteamH - 1 - py) / 9.0;
-        const double bottom = std::clamp(onStones + 1.2 * (fbm(px / 4.0, 3, uint32_t(seed) + 3, 2) - 0.5), 0.0, 1.0);
-        return d * bottom + 0.26 * torn * (fbm(px / 5.0, py / 4.0, uint32_t(seed), 3) - 0.5);
-    };
-    constexpr double kEdge = 0.12;
-    const double lx = -0.3, ly = -0.75, lz = 0.6;  // light from above, a little to the left
+    const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
+    constexpr double kFeather = 2.5;  // the width of the scattered rim
     for (int y = 0; y < kSteamH; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < kSteamW; ++x) {
-            const double px = x + 0.5, py = y + 0.5;
-            const double d = density(px, py);
-            if (d <= kEdge)
-                continue;
-            // the mass shaded as a surface whose height is its density
-            const double gx = (density(px + 1, py) - density(px - 1, py)) * 6;
-            const double gy = (density(px, py + 1) - density(px, py - 1)) * 6;
-            const double n = std::hypot(gx, gy, 1.0);
-            const double light = std::max(0.0, (-gx * lx - gy * ly + lz) / n);
-            const double thick = std::clamp((d - kEdge) / 0.5, 0.0, 1.0);  // rims are thin and greyer
-            const double low = std::clamp((py - 20) / 14.0, 0.0, 1.0);  // shade near the stones
-            const double tone = std::clamp(0.15 + 0.85 * light * (0.55 + 0.45 * thick) - 0.25 * low, 0.0, 1.0);
-            const int grey = 0xB0 + int(std::lround(tone * (0xFF - 0xB0)));
-            const int sx = kSteamW - 1 - x;  // the stove's column under this one
-            const int v = stove.mask.pixel(sx, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(sx, y))
-                                                                 : grey | 0x0F;
-            row[x] = qRgb(v, v, v);
+        for (int i = 0; i < kSteamW; ++i) {
+            const double px = i + 0.5, py = y + 0.5;
+            // the frontmost puff at this point decides its shade
+            const Puff* front = nullptr;
+            double inside = -kSteamW;
+            for (const Puff& f : puffs) {
+                const double d = insidePuff(f, px, py);
+                if (d > 0)
+                    front = &f;
+                inside = std::max(inside, d);
+            }
+            const double ragged = inside + 1.6 * (fbm(px / 5.0, py / 5.0, uint32_t(seed), 2) - 0.5);
+            double tone;
+            if (front && ragged > 0) {
+                // a sphere lit from the upper left: white on top, grey beneath
+                const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
+                const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
+                const double light = std::max(0.0, u * lx + v * ly + z * lz);
+                const double rim = std::clamp(ragged / 2.5, 0.0, 1.0);  // thin at the edge
+                tone = front->bright * (0.2 + 0.8 * light) * (0.45 + 0.55 * rim);
+            } else {
+                // droplets scattered ever thinner away from the cloud
+                const double near = std::clamp(1 + ragged / kFeather, 0.0, 1.0);
+                const uint32_t h = uint32_t(i * 7919 + y * 104729 + seed * 31) * 2654435761u;
+                if ((h >> 8) / double(1 << 24) >= 0.6 * near * near)
+                    continue;
+                tone = 0.08 * near;
+            }
+            const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
+            const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
+            const int v = stove.mask.pixel(stoveColumn, y) == 0xFF000000
+                ? neutralOver(grey, stove.sprite.pixel(stoveColumn, y))
+                : grey;
+            reinterpret_cast<QRgb*>(img.scanLine(y))[kSteamW - 1 - i] = qRgb(v, v, v);  // stored unmirrored
         }
     }
     return img;
@@ -1010,9 +1017,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.0, 301, stovePair)), 24);
-    add(out, 303, complementPair(steam(0.86, 303, stovePair)), 24);
-    add(out, 305, complementPair(steam(0.4, 305, stovePair)), 24);
+    add(out, 301, complementPair(steam(1.32, 301, stovePair)), 24);
+    add(out, 303, complementPair(steam(1.22, 303, stovePair)), 24);
+    add(out, 305, complementPair(steam(0.45, 305, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
