@@ -33,6 +33,19 @@ void eggCoords(double x, double y, double& u, double& v)
     v = y < kMid ? (y - kMid) / (kMid - kTop) : (y - kMid) / (kChin - kMid);
 }
 
+// How strongly the heat shows at a point of the face, 0.6..1: most on the
+// cheeks, the nose and the forehead, least along the jaw.
+double flushAt(double x, double y)
+{
+    auto spot = [&](double cx, double cy, double rx, double ry) {
+        const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+        return std::exp(-(dx * dx + dy * dy));
+    };
+    const double heat = std::max({spot(kCx - 30, 110, 18, 14), spot(kCx + 30, 110, 18, 14),
+                                  spot(kCx, 104, 9, 16), spot(kCx, 62, 30, 14)});
+    return 0.6 + 0.4 * heat;
+}
+
 // The egg shaded as a rounded surface, in the body's skin multiplied by the
 // mood's tint (white keeps the body's own skin).
 void paintEgg(QImage& img, const QColor& tint)
@@ -62,8 +75,12 @@ void paintEgg(QImage& img, const QColor& tint)
                 const double w = std::clamp((v - 0.6) / 0.35, 0.0, 1.0) * (1 - across * across);
                 c = mix(c, skinAt(neckLight, 0, std::abs(across)), 0.6 * w);
             }
-            // the heat's flush over the whole face, down to the chin's edge
-            c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
+            // the heat's flush: strongest on the cheeks, the nose and the
+            // forehead, fading towards the jaw and the hairline
+            const double w = flushAt(x + 0.5, y + 0.5);
+            auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
+            c = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
+                                 flushed(c.blueF(), tint.blueF()));
             // the outline's edge: fully opaque, in the skin a shade deeper where the
             // pixel is only partly covered, so the hard edge reads as a soft rim
             c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0));
@@ -250,21 +267,21 @@ void paintMouth(QPainter& p, Mood mood)
     QPainterPath line;  // the parting of the lips
     switch (mood) {
     case Mood::Smile:
-        line.moveTo(50, 124);
-        line.cubicTo(58, 133, 74, 133, 82, 124);
+        line.moveTo(42, 122);
+        line.cubicTo(54, 135, 78, 135, 90, 122);
         break;
-    case Mood::Straight:  // pressed flat and narrow
-        line.moveTo(55, 128);
-        line.lineTo(77, 128);
+    case Mood::Straight:  // pressed flat
+        line.moveTo(49, 128);
+        line.lineTo(83, 128);
         break;
     case Mood::Frown:
-        line.moveTo(52, 133);
-        line.cubicTo(58, 125, 74, 125, 80, 133);
+        line.moveTo(45, 134);
+        line.cubicTo(54, 124, 78, 124, 87, 134);
         break;
     case Mood::Crooked:
-        line.moveTo(50, 125);
-        line.cubicTo(58, 134, 64, 122, 70, 130);
-        line.cubicTo(74, 134, 78, 124, 83, 131);
+        line.moveTo(42, 125);
+        line.cubicTo(54, 136, 62, 121, 70, 130);
+        line.cubicTo(76, 136, 82, 123, 90, 132);
         break;
     }
     QPainterPathStroker lips;
@@ -279,7 +296,7 @@ void paintMouth(QPainter& p, Mood mood)
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(shape);
-    p.setPen(QPen(QColor(90, 24, 30), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(80, 18, 24), 2.2, Qt::SolidLine, Qt::RoundCap));  // reads at 1x
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
     p.setPen(Qt::NoPen);
@@ -324,6 +341,19 @@ void paintSweat(QPainter& p)
     }
 }
 
+// The first sweat: three small beads along the forehead, each with a glint.
+void paintBeads(QPainter& p)
+{
+    for (const QPointF at : {QPointF(42, 74), QPointF(64, 69), QPointF(90, 73)}) {
+        p.setPen(QPen(QColor(120, 60, 50, 110), 0.8));
+        p.setBrush(QColor(235, 240, 245, 120));
+        p.drawEllipse(at, 2.6, 3.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 235));
+        p.drawEllipse(at + QPointF(-0.8, -1), 1.0, 1.2);
+    }
+}
+
 } // namespace
 
 QImage facePicture(const QColor& tint, Mood mood)
@@ -348,6 +378,8 @@ QImage facePicture(const QColor& tint, Mood mood)
     paintEye(p, kCx + kEyeDx, 1, mood);
     paintNose(p);
     paintMouth(p, mood);
+    if (mood == Mood::Straight)
+        paintBeads(p);
     if (mood == Mood::Frown || mood == Mood::Crooked)
         paintSweat(p);
     paintHair(p);

@@ -989,9 +989,9 @@ std::vector<Bitmap> spritePictures()
     // Faces: the same mask for all four, so one face covers another.
     // Skin tints by heat: the body's own warm brown, flushed, reddish, deep red.
     const QImage faces[] = {facePicture(QColor(250, 238, 226), Mood::Smile),
-                            facePicture(QColor(255, 196, 172), Mood::Straight),
-                            facePicture(QColor(255, 150, 124), Mood::Frown),
-                            facePicture(QColor(232, 96, 80), Mood::Crooked)};
+                            facePicture(QColor(255, 186, 158), Mood::Straight),
+                            facePicture(QColor(255, 138, 110), Mood::Frown),
+                            facePicture(QColor(226, 84, 70), Mood::Crooked)};
     const Pair first = opaquePair(faces[0], kRoomMatte);
     for (int i = 0; i < 4; ++i) {
         Pair pair = opaquePair(faces[i], kRoomMatte);
