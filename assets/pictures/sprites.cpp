@@ -289,6 +289,30 @@ QImage stove()
     return img;
 }
 
+// Where the match puts the resting ladle and the water in each room (both
+// drawn mirrored in player 2's room, the water in both), and the levels the
+// water sinks to as the bucket empties.
+constexpr QPoint kRestingLadleAt[2] = {{80, 340}, {250, 340}};
+constexpr bool kRestingLadleMirrored[2] = {false, true};
+constexpr int kWaterLeft[2] = {45, 333};
+constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
+
+// The water surface's ellipse within the water picture.
+constexpr QRectF kWaterSurface(2, 4, 115, 35);
+
+// The water's ellipse in the bucket's own picture at the level `top` of
+// `room`: player 1's bucket stands at (20, 400), player 2's at (280, 400)
+// mirrored, and the water is drawn mirrored in both.
+QRectF waterInBucket(int room, int top)
+{
+    constexpr double kWaterW = 119, kBucketW = 200;
+    const double left = kWaterLeft[room] + kWaterW - kWaterSurface.right();
+    const double right = kWaterLeft[room] + kWaterW - kWaterSurface.left();
+    const double y = top + kWaterSurface.top() - 400;
+    return room == 0 ? QRectF(left - 20, y, right - left, kWaterSurface.height())
+                     : QRectF(280 + kBucketW - right, y, right - left, kWaterSurface.height());
+}
+
 // The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
 // upper left, behind the rim, and runs on down the front wall. Its inside is dark wood, so the water surface, which lightens
 // what lies under it, keeps its own teal there and the wet wall shows above it.
@@ -338,6 +362,82 @@ void tallStave(QPainter& p)
         p.drawLine(QPointF(x, 38), QPointF(x + 0.8, 140));
 }
 
+// An ellipse by its centre and radii, to move between two of them.
+struct Oval {
+    double cx, cy, rx, ry;
+    bool holds(double x, double y) const { return std::pow((x - cx) / rx, 2) + std::pow((y - cy) / ry, 2) <= 1; }
+    static Oval of(const QRectF& r) { return {r.center().x(), r.center().y(), r.width() / 2, r.height() / 2}; }
+    Oval towards(const Oval& o, double s) const
+    {
+        return {cx + (o.cx - cx) * s, cy + (o.cy - cy) * s, rx + (o.rx - rx) * s, ry + (o.ry - ry) * s};
+    }
+};
+
+// The bucket's bottom: just round the water's lowest level in both rooms.
+Oval bucketFloor()
+{
+    const int lowest = kWaterTops[std::size(kWaterTops) - 1];
+    const QRectF both = waterInBucket(0, lowest).united(waterInBucket(1, lowest));
+    return Oval::of(both.adjusted(-2, -1, 2, 2));
+}
+
+bool underAnyWater(double x, double y)
+{
+    for (int room = 0; room < 2; ++room)
+        for (int top : kWaterTops)
+            if (Oval::of(waterInBucket(room, top).adjusted(-1.5, -1.5, 1.5, 1.5)).holds(x, y))
+                return true;
+    return false;
+}
+
+// The inside of the bucket: staves running down from the rim to a round
+// bottom of boards, darker the deeper they go, the bottom wet with a little
+// shine. Where the water lies at any of its levels the wood is so dark (red
+// no more than 14) that the water, lightening it, keeps its own colour.
+QImage bucketInside()
+{
+    QImage img = canvas(200, 200);
+    const Oval rim = Oval::of(kBucketInside), floor = bucketFloor();
+    constexpr int kStaves = 26;
+    for (int y = int(kBucketInside.top()); y <= int(kBucketInside.bottom()); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = int(kBucketInside.left()); x <= int(kBucketInside.right()); ++x) {
+            const double px = x + 0.5, py = y + 0.5;
+            if (!rim.holds(px, py))
+                continue;
+            QColor c;
+            if (floor.holds(px, py)) {
+                // boards across the bottom, a wet shine where the light falls in
+                const double board = (px - floor.cx) / 15 + 0.5;
+                const bool seam = std::abs(board - std::round(board)) < 0.06;
+                const double grain = 0.85 + 0.3 * noise(std::floor(board) * 3.1, py / 6, 207);
+                c = shade(QColor(12, 7, 4), seam ? 0.4 : grain);
+                const double u = (px - floor.cx + 18) / 14, v = (py - floor.cy + 5) / 4;
+                const double shine = std::exp(-(u * u + v * v));
+                c = QColor(c.red() + int(20 * shine), c.green() + int(22 * shine), c.blue() + int(24 * shine));
+            } else {
+                // how deep down the wall: 0 at the rim, 1 at the bottom
+                double depth = 0;
+                for (double s = 1.0 / 64; s < 1; s += 1.0 / 64)
+                    if (rim.towards(floor, s).holds(px, py))
+                        depth = s;
+                const Oval at = rim.towards(floor, depth);
+                const double angle = std::atan2((py - at.cy) / at.ry, (px - at.cx) / at.rx);
+                const double around = (angle + std::numbers::pi) / (2 * std::numbers::pi) * kStaves;
+                const int stave = int(around);
+                const double within = around - stave;
+                const double far = 0.65 + 0.35 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
+                const double k = (0.8 + 0.3 * noise(stave * 2.7, depth * 4, 203)) * far * std::exp(-3.2 * depth);
+                c = shade(kWood, within < 0.07 ? 0.5 * k : k);
+            }
+            if (underAnyWater(px, py))  // deep and wet
+                c = shade(c, std::min(1.0, 14.0 / std::max(1, c.red())));
+            row[x] = c.rgb();
+        }
+    }
+    return img;
+}
+
 void bucketBack(QPainter& p)
 {
     tallStave(p);
@@ -348,19 +448,7 @@ void bucketBack(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(rg);
     p.drawEllipse(kBucketRim);
-    // the inside: the far wall lit at the top, the depth under the water all
-    // but black, so the water that lightens it keeps its own colour
-    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 13);
-    ig.setColorAt(0, QColor(150, 98, 56));
-    ig.setColorAt(0.5, QColor(64, 40, 22));
-    ig.setColorAt(1, QColor(5, 3, 2));
-    p.setBrush(ig);
-    p.drawEllipse(kBucketInside);
-    p.setPen(QPen(QColor(70, 42, 20, 140), 1));
-    for (int i = 1; i < 7; ++i) {  // staves of the far wall
-        const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
-        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 101));
-    }
+    p.drawImage(0, 0, bucketInside());
 }
 
 void bucketFront(QPainter& p)
@@ -405,7 +493,6 @@ void bucketFront(QPainter& p)
 
 // The water surface: teal, dark at the left and light at the right, with a
 // few ripple rings and a glint. Drawn over black, it lightens what is under it.
-constexpr QRectF kWaterSurface(2, 4, 115, 35);
 
 QImage water()
 {
@@ -536,13 +623,6 @@ void ladleBowl(QPainter& p, QPointF centre, double rx, double ry)
     p.drawArc(opening.adjusted(1, 1, -1, -1), 120 * 16, 50 * 16);  // glint on the rim
 }
 
-// Where the match puts the resting ladle and the water in each room (both
-// drawn mirrored in player 2's room, the water in both), and the levels the
-// water sinks to as the bucket empties.
-constexpr QPoint kRestingLadleAt[2] = {{80, 340}, {250, 340}};
-constexpr bool kRestingLadleMirrored[2] = {false, true};
-constexpr int kWaterLeft[2] = {45, 333};
-constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
 
 // Whether a point of the resting ladle lies under the water in either room.
 bool underWater(double x, double y)
@@ -575,8 +655,11 @@ QImage ladleResting()
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
-            if (qAlpha(row[x]) > 0 && underWater(x + 0.5, y + 0.5))
-                row[x] = qRgba(qRed(row[x]) / 8, qGreen(row[x]) / 8, qBlue(row[x]) / 8, qAlpha(row[x]));
+            if (qAlpha(row[x]) == 0 || !underWater(x + 0.5, y + 0.5))
+                continue;
+            // no soft edge there: it would be blended towards the room's light wood
+            const int a = qAlpha(row[x]);
+            row[x] = a < 128 ? 0 : qRgba(qRed(row[x]) * 32 / a, qGreen(row[x]) * 32 / a, qBlue(row[x]) * 32 / a, 255);
         }
     }
     return img;
