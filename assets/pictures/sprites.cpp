@@ -665,27 +665,52 @@ QImage ladleResting()
     return img;
 }
 
-// Water pouring from the tipped bowl's lip down towards the stones: a thick
-// tongue breaking up into drops.
-void pouring(QPainter& p, QPointF lip)
+// Water pouring from the tipped bowl's lip down towards the stones: a ribbon
+// that leaves the lip wide, narrows as it falls and breaks into pieces and
+// then into separate drops, down to the picture's bottom edge.
+void pouring(QPainter& p, QPointF lip, double bottom)
 {
-    QPainterPath tongue;
-    tongue.moveTo(lip);
-    tongue.cubicTo(lip + QPointF(-8, 2), lip + QPointF(-12, 14), lip + QPointF(-13, 30));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 220, 235), 8, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(tongue);
-    p.setPen(QPen(QColor(235, 252, 255), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(tongue.translated(1, -1));
+    const double fall = bottom - 2 - lip.y();
+    const auto along = [&](double t) { return lip + QPointF(-9 * t - 5 * t * t, fall * t); };
+    const auto width = [](double t) { return 4.2 * (1 - t) + 2.8; };
+    // where the ribbon holds together, and the drops after it
+    constexpr double kPieces[][2] = {{0.0, 0.44}, {0.52, 0.64}, {0.71, 0.79}};
+    constexpr double kDrops[] = {0.87, 0.97};
+    const QColor edge(96, 178, 214), body(168, 224, 242), glint(240, 252, 255);
+    // a piece of the ribbon, rounded off at its ends (the first leaves the lip whole)
+    auto piece = [&](double from, double to, double scale) {
+        constexpr int kSteps = 16;
+        QPolygonF left, right;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double u = i / double(kSteps), t = from + (to - from) * u;
+            const double d = 0.01;
+            const QPointF dir = along(t + d) - along(t - d);
+            const QPointF n = QPointF(-dir.y(), dir.x()) / std::hypot(dir.x(), dir.y());
+            const double ends = std::pow(std::sin(std::numbers::pi * (from == 0 ? 0.5 + u / 2 : u)), 0.3);
+            const double half = width(t) / 2 * scale * std::max(ends, 0.15);
+            left << along(t) + n * half;
+            right.prepend(along(t) - n * half);
+        }
+        p.drawPolygon(left + right);
+    };
+    p.setPen(Qt::NoPen);
+    for (const auto& [from, to] : kPieces) {
+        p.setBrush(edge);
+        piece(from, to, 1.0);
+        p.setBrush(body);
+        piece(from, to, 0.45);
+    }
+    p.setPen(QPen(glint, 1, Qt::SolidLine, Qt::RoundCap));  // a short run of light near the lip only
+    p.drawLine(along(0.06) + QPointF(1, 0), along(0.24) + QPointF(1, 0));
     Rng rng(211);
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 9; ++i) {
-        const QPointF at = lip + QPointF(-16 + rng.range(-5, 6), 32 + i * 4.2 + rng.range(-1, 1));
-        const double r = 2.6 - i * 0.18;
-        p.setBrush(QColor(150, 220, 235));
-        p.drawEllipse(at, r, r * 1.3);
-        p.setBrush(QColor(240, 252, 255));
-        p.drawEllipse(at + QPointF(-0.6, -0.8), r * 0.4, r * 0.5);
+    for (double t : kDrops) {
+        const QPointF at = along(t) + QPointF(rng.range(-1.5, 1.5), 0);
+        const double r = width(t) * 0.62;
+        p.setBrush(edge);
+        p.drawEllipse(at, r, r * 1.25);
+        p.setBrush(body);
+        p.drawEllipse(at + QPointF(0.3, -0.3), r * 0.55, r * 0.7);
     }
 }
 
@@ -706,7 +731,7 @@ QImage ladleHeld()
     p.translate(-bowl);
     ladleBowl(p, bowl, 30, 24);
     p.restore();
-    pouring(p, QPointF(18, 34));
+    pouring(p, QPointF(18, 34), img.height());
     return img;
 }
 
@@ -1048,21 +1073,54 @@ QImage painted(int w, int h, const std::function<void(QPainter&)>& paint)
 
 // Shoulder, elbow and hand of each arm frame. With the arm table's positions
 // the shoulder lands on the body's shoulder for both players (one of them
-// mirrored) and the hand on the ladle's handle.
+// mirrored) and the hand on the ladle's handle. `overBody` is where the
+// frame's top-left corner lies in the body picture: player 2 draws both
+// unmirrored, player 1 both mirrored, and the two rooms differ by at most a
+// few pixels, so this is halfway between them.
 struct ArmFrame {
     int id;
     ArmPose pose;
+    QPointF overBody;
 };
 // The swing: the ladle comes up out of the bucket with the elbow low (phase 1),
 // the arm reaches out towards the viewer (phase 2), and the elbow rises as the
 // wrist turns to tip the bowl (phase 3). The hands sit on the held ladle's
 // grip, halfway between where the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},    // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {121, 57}, {91, 144}}},   // phase 3: elbow up, pouring
-    {115, {295, 215, {217, 39}, {160, 100}, {96, 149}}},  // phase 2: reaching out
-    {117, {296, 247, {212, 44}, {191, 154}, {101, 174}}}, // phase 1: elbow low, lifting
+    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}, {117, 50}},      // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {121, 57}, {91, 144}}, {119.5, 30}},   // phase 3: elbow up, pouring
+    {115, {295, 215, {217, 39}, {160, 100}, {96, 149}}, {135, 35}},    // phase 2: reaching out
+    {117, {296, 247, {212, 44}, {191, 154}, {101, 174}}, {139.5, 30}}, // phase 1: elbow low, lifting
 };
+
+// The arm laid over the body it is drawn on: its soft edges blend into the
+// skin under them instead of the room's wood, and round the shoulder, where
+// the arm grows out of the torso, its shading melts into the body's own.
+Pair armPair(const ArmFrame& frame, const QImage& body)
+{
+    QImage arm = armPicture(frame.pose).convertToFormat(QImage::Format_ARGB32);
+    const QImage under = body.convertToFormat(QImage::Format_ARGB32);
+    const double upperArm = std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
+                                       frame.pose.elbow.y() - frame.pose.shoulder.y());
+    for (int y = 0; y < arm.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(arm.scanLine(y));
+        for (int x = 0; x < arm.width(); ++x) {
+            const QPoint at = QPointF(x + frame.overBody.x(), y + frame.overBody.y()).toPoint();
+            if (qAlpha(row[x]) == 0 || !under.rect().contains(at))
+                continue;
+            const QRgb b = under.pixel(at);
+            if (qAlpha(b) < 255)
+                continue;
+            const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
+            const double melt = 0.85 * (1 - std::clamp((near - 0.12) / 0.3, 0.0, 1.0));
+            const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
+            auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
+            row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
+                           qAlpha(row[x]) >= 128 ? 255 : 0);
+        }
+    }
+    return opaquePair(arm, kRoomMatte);
+}
 
 } // namespace
 
@@ -1087,11 +1145,12 @@ std::vector<Bitmap> spritePictures()
                     pair.sprite.setPixel(x, y, faces[0].pixel(x, y) | 0xFF000000);
         add(out, 101 + 2 * i, pair, 24);
     }
-    add(out, 109, opaquePair(bodyPicture(), kRoomMatte), 24);
+    const QImage body = bodyPicture();
+    add(out, 109, opaquePair(body, kRoomMatte), 24);
     // Arm frames: the shoulder stays on the body's shoulder in the view, the
     // hand holds the ladle where the frame puts it.
-    for (const auto& [id, pose] : kArmFrames)
-        add(out, id, opaquePair(armPicture(pose), kRoomMatte), 24);
+    for (const ArmFrame& frame : kArmFrames)
+        add(out, frame.id, armPair(frame, body), 24);
 
     const Pair stovePair = opaquePair(stove(), kRoomMatte);
     add(out, 201, stovePair, 1);
