@@ -107,7 +107,7 @@ void grain(QImage& img, QRect area, double amount, double streakX, uint32_t seed
     }
 }
 
-// The stove: a riveted blue-violet steel box on red feet, its fire door
+// The stove: a riveted dark blue-violet steel box on red feet, its fire door
 // glowing, a heap of stones on top. Player 1 sees columns 0..111, player 2
 // columns 30..167, so the door and its handle lie within both.
 constexpr QRectF kStoveBox(8, 74, 152, 134);
@@ -138,19 +138,19 @@ void stoveBox(QPainter& p)
 {
     // the steel: dark violet at the sides, a sheen a third of the way across
     QLinearGradient g(kStoveBox.left(), 0, kStoveBox.right(), 0);
-    g.setColorAt(0, QColor(20, 16, 40));
-    g.setColorAt(0.12, QColor(44, 36, 82));
-    g.setColorAt(0.3, QColor(90, 80, 138));
-    g.setColorAt(0.4, QColor(54, 44, 96));
-    g.setColorAt(0.78, QColor(36, 28, 72));
-    g.setColorAt(1, QColor(16, 12, 36));
+    g.setColorAt(0, QColor(14, 16, 36));
+    g.setColorAt(0.12, QColor(36, 40, 78));
+    g.setColorAt(0.3, QColor(80, 88, 136));
+    g.setColorAt(0.4, QColor(46, 50, 92));
+    g.setColorAt(0.78, QColor(30, 32, 66));
+    g.setColorAt(1, QColor(12, 12, 30));
     p.setPen(QPen(QColor(10, 8, 22), 1.5));
     p.setBrush(g);
     p.drawRoundedRect(kStoveBox, 5, 5);
     // bevelled edges: lit along the top and left, dark along the bottom and right
     const QRectF in = kStoveBox.adjusted(2, 2, -2, -2);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 136, 210, 150), 2));
+    p.setPen(QPen(QColor(136, 146, 204, 150), 2));
     p.drawLine(in.topLeft() + QPointF(3, 0), in.topRight() - QPointF(3, 0));
     p.drawLine(in.topLeft() + QPointF(0, 3), in.bottomLeft() - QPointF(0, 3));
     p.setPen(QPen(QColor(6, 4, 16, 170), 2));
@@ -160,13 +160,13 @@ void stoveBox(QPainter& p)
     for (double y : {kStoveBox.top() + 22, kStoveBox.bottom() - 16}) {
         p.setPen(QPen(QColor(12, 8, 28), 1.2));
         p.drawLine(QPointF(in.left() + 1, y), QPointF(in.right() - 1, y));
-        p.setPen(QPen(QColor(120, 108, 180, 120), 1));
+        p.setPen(QPen(QColor(110, 118, 176, 120), 1));
         p.drawLine(QPointF(in.left() + 1, y + 1.2), QPointF(in.right() - 1, y + 1.2));
         for (double x = in.left() + 8; x < in.right() - 4; x += 14.5) {
             const QPointF c(x, y - 7);
             QRadialGradient r(c - QPointF(0.8, 0.8), 2.6);
-            r.setColorAt(0, QColor(190, 180, 235));
-            r.setColorAt(0.5, QColor(80, 68, 130));
+            r.setColorAt(0, QColor(182, 190, 232));
+            r.setColorAt(0.5, QColor(70, 76, 128));
             r.setColorAt(1, QColor(14, 10, 30));
             p.setPen(Qt::NoPen);
             p.setBrush(r);
@@ -191,8 +191,8 @@ void stoveDoor(QPainter& p)
     // the frame: a raised steel surround lit red on its inner edges
     const QRectF frame = kStoveDoor.adjusted(-6, -6, 6, 6);
     QLinearGradient fg(frame.topLeft(), frame.bottomRight());
-    fg.setColorAt(0, QColor(110, 96, 160));
-    fg.setColorAt(0.5, QColor(52, 40, 90));
+    fg.setColorAt(0, QColor(98, 104, 156));
+    fg.setColorAt(0.5, QColor(44, 46, 88));
     fg.setColorAt(1, QColor(20, 14, 38));
     p.setPen(QPen(QColor(10, 6, 20), 1.2));
     p.setBrush(fg);
@@ -240,25 +240,32 @@ void stoveDoor(QPainter& p)
     p.drawRoundedRect(QRectF(kStoveDoor.right() - 4, kStoveDoor.top() + 26, 12, 6), 2, 2);
 }
 
+// A heap of stones of mixed sizes dropped at random on a dome, the ones at the
+// back drawn first; smaller ones lie higher up.
 void stoveStones(QPainter& p)
 {
     Rng rng(201);
-    // from the back of the heap to its front edge, smaller on top
-    for (int row = 0; row < 5; ++row) {
-        const double top = 14 + row * 12.5;
-        const double halfWidth = 30 + row * 14;
-        const int count = 3 + row;
-        for (int i = 0; i < count; ++i) {
-            const double t = (i + 0.5) / count;
-            const double across = (t * 2 - 1);
-            const double spread = 84 + across * halfWidth + rng.range(-6, 6);
-            const double r = rng.range(8, 20);
-            // the outermost stones stay on the top, not hanging past the lip's ends
-            const double cx = std::clamp(spread, 6 + 1.12 * r, 162 - 1.12 * r);
-            const double cy = top + 12 * across * across + rng.range(-3, 3);  // a dome
-            stoveStone(p, QPointF(cx, cy), r, rng);
-        }
+    struct Stone {
+        QPointF c;
+        double r;
+    };
+    std::vector<Stone> heap;
+    while (heap.size() < 48) {
+        const double across = rng.range(-1, 1);  // -1 at the left end of the heap, 1 at the right
+        const double up = std::pow(rng.uniform(), 1.3);  // 0 on the lip, 1 at the crown
+        const double crown = 1 - across * across;
+        const double r = rng.range(9, 19) * (1 - 0.3 * up) * (0.8 + 0.2 * crown);
+        const double cx = std::clamp(84 + across * 74, 6 + 1.12 * r, 162 - 1.12 * r);
+        const double cy = 74 - up * (16 + 44 * crown) + rng.range(-2, 2);
+        const bool crowded = std::any_of(heap.begin(), heap.end(), [&](const Stone& o) {
+            return std::hypot(o.c.x() - cx, (o.c.y() - cy) * 1.4) < 0.5 * (o.r + r);
+        });
+        if (!crowded)
+            heap.push_back({QPointF(cx, cy), r});
     }
+    std::sort(heap.begin(), heap.end(), [](const Stone& a, const Stone& b) { return a.c.y() < b.c.y(); });
+    for (const Stone& stone : heap)
+        stoveStone(p, stone.c, stone.r, rng);
 }
 
 QImage stove()
@@ -274,9 +281,9 @@ QImage stove()
     p.restore();
     // the lip of the top band in front of the lowest stones
     QLinearGradient lip(0, 70, 0, 82);
-    lip.setColorAt(0, QColor(120, 108, 180));
-    lip.setColorAt(0.35, QColor(60, 48, 110));
-    lip.setColorAt(1, QColor(24, 18, 50));
+    lip.setColorAt(0, QColor(110, 118, 176));
+    lip.setColorAt(0.35, QColor(52, 56, 104));
+    lip.setColorAt(1, QColor(20, 20, 46));
     p.setPen(QPen(QColor(10, 8, 22), 1.2));
     p.setBrush(lip);
     p.drawRoundedRect(QRectF(4, 70, 160, 11), 3, 3);
