@@ -854,34 +854,74 @@ QImage steam(double scale, int seed, const Pair& stove)
 }
 
 // One band of the lake: transparent above a wavy crest, the water below it
-// mottled blue with whitecaps breaking here and there along the crest. The
-// bands overlap, each hiding the last one's lower part, so they are shaded
-// alike from top to bottom and read as one lake; only the lowest band's
-// bottom shows, and it turns to the cyan of the yard below.
+// mottled blue. The bands are stacked 65 rows apart, each hiding the last
+// one's lower part, so every band shows the 65 rows under its crest; only the
+// lowest band's bottom shows, and it turns to the cyan of the yard below.
+// So that the stack does not read as a pattern repeating every 65 rows, the
+// band's own crest is just one of many: wave crests of varied length lie at
+// uneven heights all through those rows, small and close near the top (the
+// far side of each band), longer and further apart lower down, and a few
+// glints of the orange evening sky catch on them.
+constexpr int kLakeW = 599, kLakeH = 136;
+constexpr int kLakeStep = 65;  // the rows each band shows
+
+struct Crest {
+    double x, y;       // the middle of the crest, y below the band's own crest
+    double half;       // half its length
+    double thickness;  // of its foam
+    bool glint;        // the sky's orange caught on it
+};
+
+// Crests scattered through the rows a band shows, nearer together at the top.
+std::vector<Crest> lakeCrests()
+{
+    Rng rng(307);
+    std::vector<Crest> crests;
+    for (int i = 0; i < 80; ++i) {
+        const double depth = std::pow(rng.uniform(), 0.8);  // 0 at the band's top, 1 at its bottom
+        const double size = 0.35 + 0.65 * depth;
+        crests.push_back({rng.range(-20, kLakeW + 20), 3 + depth * (kLakeStep - 8), rng.range(5, 26) * size,
+                          0.6 + 0.9 * size * rng.uniform(), rng.uniform() < 0.07});
+    }
+    return crests;
+}
+
 QImage lakeStrip()
 {
-    QImage img = canvas(599, 136);
-    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
-    for (int x = 0; x < 599; ++x) {
+    QImage img = canvas(kLakeW, kLakeH);
+    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255), sky(255, 176, 96);
+    const std::vector<Crest> crests = lakeCrests();
+    for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
         const double edge = 57 + 2.6 * std::sin(x * 0.071) + 1.6 * std::sin(x * 0.19 + 1.0)
                             + 3.0 * (fbm(x / 22.0, 0.5, 307, 3) - 0.5);
-        const double cap = fbm(x / 26.0, 3.5, 309, 3);  // where the wave breaks
-        for (int y = 0; y < 136; ++y) {
+        const double lip = fbm(x / 18.0, 7.5, 312, 3);  // how much foam the band's own crest carries here
+        for (int y = 0; y < kLakeH; ++y) {
             const double below = y - edge;
             if (below < -0.5)
                 continue;
             QColor c = mix(deep, light, fbm(x / 55.0, y / 14.0, 308, 3) * 1.3 - 0.15);
-            if (below < 9)
-                c = mix(c, light, 0.45 * (1 - below / 9));  // the wave's lit face under its crest
-            const double glint = fbm(x / 40.0, y / 2.2, 311, 3);
-            c = mix(c, QColor(190, 246, 255), std::max(0.0, glint - 0.62) * 2.0);
-            const double froth = (cap - 0.44) * 16 - below + 3 * (noise(x / 2.5, y / 2.0, 313) - 0.5);
-            if (froth > 0)
-                c = mix(c, foam, std::clamp(froth / 2.5, 0.0, 1.0));
-            else if (below < 1.5)
-                c = mix(c, foam, 0.5 * (1.5 - below) / 1.5);  // a thin bright lip all along
+            if (below < 6)
+                c = mix(c, light, 0.3 * (1 - below / 6));  // the lit face under the band's crest
+            const double sparkle = fbm(x / 40.0, y / 2.2, 311, 3);
+            c = mix(c, QColor(190, 246, 255), std::max(0.0, sparkle - 0.64) * 1.8);
+            if (below < 1.5)  // a broken lip of foam, not a line all along
+                c = mix(c, foam, std::clamp((lip - 0.5) * 4, 0.0, 0.85) * (1.5 - below) / 1.5);
+            for (const Crest& k : crests) {
+                const double along = (x - k.x) / k.half;
+                if (std::abs(along) >= 1)
+                    continue;
+                const double taper = std::sqrt(1 - along * along);
+                const double line = k.y - 1.2 * k.thickness * taper;  // a low hump
+                const double off = below - line;  // negative above the crest
+                if (off > -3 && off < 0)  // the wave's face, lit
+                    c = mix(c, light, 0.25 * taper);
+                if (off >= 0 && off < k.thickness * taper)
+                    c = k.glint ? mix(c, sky, 0.95 * taper) : mix(c, foam, 0.55 * taper);
+                else if (off >= k.thickness * taper && off < k.thickness * taper + 2)
+                    c = shade(c, 1 - 0.18 * taper);  // the trough behind it
+            }
             c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
             const double cover = std::clamp(below + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
