@@ -769,7 +769,7 @@ std::vector<Puff> steamPuffs(double scale, int seed)
         for (int i = 0; i < count; ++i) {
             const double t = count == 1 ? 0.0 : i / double(count - 1) * 2 - 1;
             const double k = (1 - 0.3 * t * t) * rng.range(0.88, 1.1);  // bigger in the middle
-            const double across = t * halfWidth * (t < 0 ? 0.85 : 1.0);  // player 2 loses the left end
+            const double across = t * halfWidth * (t < 0 ? 0.75 : 1.0);  // player 2 loses the left end
             Puff f{kSteamMiddle + across + rng.range(-2.5, 2.5), y + rng.range(-1.5, 1.5) + droop * t * t,
                    r * k, squash, bright};
             // every puff well inside the box, and the further from the middle
@@ -781,8 +781,8 @@ std::vector<Puff> steamPuffs(double scale, int seed)
             puffs.push_back(f);
         }
     };
-    layer(2 + int(std::lround(2 * scale)), 6 + 24 * scale, 24 - 15 * scale, 3 + 5 * scale, 0.75, 0.6, 3);  // wisps
-    layer(4 + int(std::lround(2 * scale)), 10 + 34 * scale, 25 - 9 * scale, 7 + 6 * scale, 0.88, 0.82, 3);  // billows
+    layer(2 + int(std::lround(2 * scale)), 6 + 24 * scale, 24 - 15 * scale, 3 + 5 * scale, 0.75, 0.6, 8);  // wisps
+    layer(4 + int(std::lround(2 * scale)), 10 + 34 * scale, 25 - 9 * scale, 7 + 6 * scale, 0.88, 0.82, 6);  // billows
     layer(3 + int(std::lround(2 * scale)), 8 + 20 * scale, 23.5, 9 + 5 * scale, 0.58, 1.0, -4);  // rising off the stones
     return puffs;
 }
@@ -806,13 +806,24 @@ int neutralOver(int grey, QRgb under)
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
 // rooms at the same place, and over the neutral grey heat shield elsewhere.
+// An even scatter of thresholds in 0..1, without clumps or streaks, so that
+// a rim dithered with it reads as a soft gradient.
+double scatter(int x, int y)
+{
+    const double f = 0.06711056 * x + 0.00583715 * y;
+    const double g = 52.9829189 * (f - std::floor(f));
+    return g - std::floor(g);
+}
+
 QImage steam(double scale, int seed, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     const std::vector<Puff> puffs = steamPuffs(scale, seed);
     const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
-    constexpr double kFeather = 2.5;  // the width of the scattered rim
+    // the rim, from nothing to the whole cloud: outside and inside the puffs' outline
+    constexpr double kOut = 3.0, kIn = 2.0;
+    const double faint = 0.7 + 0.3 * std::min(scale, 1.0);  // the smaller cloud is thinner
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             const double px = i + 0.5, py = y + 0.5;
@@ -825,22 +836,29 @@ QImage steam(double scale, int seed, const Pair& stove)
                     front = &f;
                 inside = std::max(inside, d);
             }
-            const double ragged = inside + 1.6 * (fbm(px / 5.0, py / 5.0, uint32_t(seed), 2) - 0.5);
+            // it rises from among the stones: thinning out towards the bottom row
+            const double rising = (kSteamH - 1.5 - py) * 1.3 - 1.5 + 5 * (fbm(px / 7.0, 1.5, uint32_t(seed) + 5, 2) - 0.5);
+            const double ragged = std::min(inside, rising) + 1.6 * (fbm(px / 5.0, py / 5.0, uint32_t(seed), 2) - 0.5);
+            if (ragged <= -kOut)
+                continue;
+            // thinner the higher it rises: the wisps on top let the wall show through
+            const double thick = faint * std::clamp(0.6 + 0.4 * (py - 3) / 14, 0.6, 1.0);
             double tone;
-            if (front && ragged > 0) {
+            if (front && ragged >= kIn) {
+                if (scatter(i, y) >= thick)
+                    continue;
                 // a sphere lit from the upper left: white on top, grey beneath
                 const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
                 const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
                 const double light = std::max(0.0, u * lx + v * ly + z * lz);
-                const double rim = std::clamp(ragged / 2.5, 0.0, 1.0);  // thin at the edge
-                tone = front->bright * (0.2 + 0.8 * light) * (0.45 + 0.55 * rim);
+                const double body = std::clamp((ragged - kIn) / 3, 0.0, 1.0);  // thin near the rim
+                tone = faint * front->bright * (0.2 + 0.8 * light) * (0.4 + 0.6 * body);
             } else {
-                // droplets scattered ever thinner away from the cloud
-                const double near = std::clamp(1 + ragged / kFeather, 0.0, 1.0);
-                const uint32_t h = uint32_t(i * 7919 + y * 104729 + seed * 31) * 2654435761u;
-                if ((h >> 8) / double(1 << 24) >= 0.6 * near * near)
+                // the rim: droplets ever fewer towards the outside, evenly spread
+                const double near = std::clamp((ragged + kOut) / (kOut + kIn), 0.0, 1.0);
+                if (scatter(i, y) >= std::pow(near, 1.4) * thick)
                     continue;
-                tone = 0.08 * near;
+                tone = 0.12 * near;
             }
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
@@ -1206,8 +1224,8 @@ std::vector<Bitmap> spritePictures()
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.32, 301, stovePair)), 24);
-    add(out, 303, complementPair(steam(1.22, 303, stovePair)), 24);
+    add(out, 301, complementPair(steam(1.55, 301, stovePair)), 24);
+    add(out, 303, complementPair(steam(1.36, 303, stovePair)), 24);
     add(out, 305, complementPair(steam(0.45, 305, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
