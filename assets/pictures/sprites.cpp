@@ -1147,15 +1147,17 @@ struct ArmFrame {
     ArmPose pose;
     QPointF overBody;
 };
-// The swing: the ladle comes up out of the bucket with the elbow low (phase 1),
-// the arm reaches out towards the viewer (phase 2), and the elbow rises as the
-// wrist turns to tip the bowl (phase 3). The hands sit on the held ladle's
-// grip, halfway between where the two rooms put it.
+// The swing, each stage plain at a glance: the ladle comes up out of the
+// bucket with the elbow dropped low at the side and the forearm level
+// (phase 1), the arm stretches out straight towards the stove (phase 2), and
+// the elbow swings up above the shoulder as the wrist turns to tip the bowl
+// (phase 3). The hands sit on the held ladle's grip, halfway between where
+// the two rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}, {117, 50}},      // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {121, 57}, {91, 144}}, {119.5, 30}},   // phase 3: elbow up, pouring
-    {115, {295, 215, {217, 39}, {160, 100}, {96, 149}}, {135, 35}},    // phase 2: reaching out
-    {117, {296, 247, {212, 44}, {191, 154}, {101, 174}}, {139.5, 30}}, // phase 1: elbow low, lifting
+    {113, {291, 197, {232, 44}, {120, 34}, {91, 144}}, {119.5, 30}},   // phase 3: elbow up, pouring
+    {115, {295, 215, {217, 39}, {154, 91}, {96, 149}}, {135, 35}},     // phase 2: reaching out
+    {117, {296, 247, {212, 44}, {207, 160}, {101, 174}}, {139.5, 30}}, // phase 1: elbow low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
