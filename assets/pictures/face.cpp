@@ -33,8 +33,8 @@ void eggCoords(double x, double y, double& u, double& v)
     v = y < kMid ? (y - kMid) / (kMid - kTop) : (y - kMid) / (kChin - kMid);
 }
 
-// How strongly the heat shows at a point of the face, 0.6..1: most on the
-// cheeks, the nose and the forehead, least along the jaw.
+// How strongly the heat shows at a point of the face, up to 1: most on the
+// cheeks, the nose and the forehead, least down the chin.
 double flushAt(double x, double y)
 {
     auto spot = [&](double cx, double cy, double rx, double ry) {
@@ -43,7 +43,11 @@ double flushAt(double x, double y)
     };
     const double heat = std::max({spot(kCx - 30, 110, 18, 14), spot(kCx + 30, 110, 18, 14),
                                   spot(kCx, 104, 9, 16), spot(kCx, 62, 30, 14)});
-    return 0.6 + 0.4 * heat;
+    // down the chin it fades towards the neck's own skin
+    double u, v;
+    eggCoords(x, y, u, v);
+    const double chin = std::clamp((v - 0.72) / 0.28, 0.0, 1.0);
+    return (0.6 + 0.4 * heat) * (1 - 0.55 * chin * chin * (3 - 2 * chin));
 }
 
 // The egg shaded as a rounded surface, in the body's skin multiplied by the
