@@ -829,11 +829,13 @@ QImage steam(double scale, int seed, const Pair& stove)
             const double px = i + 0.5, py = y + 0.5;
             // the frontmost puff at this point decides its shade
             const Puff* front = nullptr;
-            double inside = -kSteamW;
+            double inside = -kSteamW, inFront = 0;
             for (const Puff& f : puffs) {
                 const double d = insidePuff(f, px, py);
-                if (d > 0)
+                if (d > 0) {
                     front = &f;
+                    inFront = d;
+                }
                 inside = std::max(inside, d);
             }
             // it rises from among the stones: thinning out towards the bottom row
@@ -853,6 +855,9 @@ QImage steam(double scale, int seed, const Pair& stove)
                 const double light = std::max(0.0, u * lx + v * ly + z * lz);
                 const double body = std::clamp((ragged - kIn) / 3, 0.0, 1.0);  // thin near the rim
                 tone = faint * front->bright * (0.2 + 0.8 * light) * (0.4 + 0.6 * body);
+                // a soft grey fold along the top of this puff where it lies over one behind it
+                if (inFront < 2.5 && inside > inFront + 1 && py < front->y)
+                    tone *= 0.6 + 0.4 * inFront / 2.5;
             } else {
                 // the rim: droplets ever fewer towards the outside, evenly spread
                 const double near = std::clamp((ragged + kOut) / (kOut + kIn), 0.0, 1.0);
