@@ -1159,7 +1159,7 @@ struct ArmFrame {
 // (phase 3). The hands sit on the held ladle's grip, halfway between where
 // the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}, {117, 50}},      // rest: hand on the ladle in the bucket
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},      // rest: hand on the ladle in the bucket
     {113, {291, 197, {232, 44}, {120, 34}, {91, 144}}, {119.5, 30}},   // phase 3: elbow up, pouring
     {115, {295, 215, {217, 39}, {154, 91}, {96, 149}}, {135, 35}},     // phase 2: reaching out
     {117, {296, 247, {212, 44}, {207, 160}, {101, 174}}, {139.5, 30}}, // phase 1: elbow low, lifting
@@ -1184,7 +1184,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 0.85 * (1 - std::clamp((near - 0.12) / 0.3, 0.0, 1.0));
+            const double melt = 0.5 * (1 - std::clamp((near - 0.08) / 0.2, 0.0, 1.0));
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
