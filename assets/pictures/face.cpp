@@ -320,42 +320,45 @@ void paintCheeks(QPainter& p, Mood mood)
     }
 }
 
-void paintSweat(QPainter& p)
+// A drop of sweat hanging at `at`, `size` 1 for a full drop: pointed above,
+// round below, the skin showing through, a rim darker underneath and a
+// bright glint.
+void sweatDrop(QPainter& p, QPointF at, double size)
 {
-    // a drop on the forehead and one on the cheek, both well inside the face:
-    // pointed above, round below, the skin showing through, a rim darker
-    // underneath and a bright glint
-    for (const QPointF at : {QPointF(100, 66), QPointF(36, 114)}) {
-        QPainterPath drop;
-        drop.moveTo(at);
-        drop.cubicTo(at + QPointF(2, 4), at + QPointF(5, 7), at + QPointF(5, 10));
-        drop.cubicTo(at + QPointF(5, 14), at + QPointF(2.5, 15), at + QPointF(0, 15));
-        drop.cubicTo(at + QPointF(-2.5, 15), at + QPointF(-5, 14), at + QPointF(-5, 10));
-        drop.cubicTo(at + QPointF(-5, 7), at + QPointF(-2, 4), at);
-        QLinearGradient g(at, at + QPointF(3, 15));
-        g.setColorAt(0, QColor(255, 255, 255, 70));
-        g.setColorAt(0.6, QColor(230, 240, 250, 110));
-        g.setColorAt(1, QColor(120, 60, 50, 120));
-        p.setPen(QPen(QColor(120, 60, 50, 90), 0.8));
-        p.setBrush(g);
-        p.drawPath(drop);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 230));
-        p.drawEllipse(at + QPointF(-1.8, 9.5), 1.3, 2.0);
-    }
+    p.save();
+    p.translate(at);
+    p.scale(size, size);
+    QPainterPath drop;
+    drop.moveTo(0, 0);
+    drop.cubicTo(2, 4, 5, 7, 5, 10);
+    drop.cubicTo(5, 14, 2.5, 15, 0, 15);
+    drop.cubicTo(-2.5, 15, -5, 14, -5, 10);
+    drop.cubicTo(-5, 7, -2, 4, 0, 0);
+    QLinearGradient g(0, 0, 3, 15);
+    g.setColorAt(0, QColor(255, 255, 255, 70));
+    g.setColorAt(0.6, QColor(230, 240, 250, 110));
+    g.setColorAt(1, QColor(120, 60, 50, 120));
+    p.setPen(QPen(QColor(120, 60, 50, 90), 0.8 / size));
+    p.setBrush(g);
+    p.drawPath(drop);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawEllipse(QPointF(-1.8, 9.5), 1.3, 2.0);
+    p.restore();
 }
 
-// The first sweat: three small beads along the forehead, each with a glint.
+// Two drops well inside the face, on the forehead and the cheek.
+void paintSweat(QPainter& p)
+{
+    sweatDrop(p, QPointF(100, 66), 1.0);
+    sweatDrop(p, QPointF(36, 114), 1.0);
+}
+
+// The first sweat: three small beads along the forehead.
 void paintBeads(QPainter& p)
 {
-    for (const QPointF at : {QPointF(42, 74), QPointF(64, 69), QPointF(90, 73)}) {
-        p.setPen(QPen(QColor(120, 60, 50, 110), 0.8));
-        p.setBrush(QColor(235, 240, 245, 120));
-        p.drawEllipse(at, 2.6, 3.2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 235));
-        p.drawEllipse(at + QPointF(-0.8, -1), 1.0, 1.2);
-    }
+    for (const QPointF at : {QPointF(42, 70), QPointF(64, 65), QPointF(90, 69)})
+        sweatDrop(p, at, 0.55);
 }
 
 } // namespace
