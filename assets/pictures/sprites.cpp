@@ -437,8 +437,15 @@ QImage bucketInside()
                 const double k = (0.8 + 0.3 * noise(stave * 2.7, depth * 4, 203)) * far * std::exp(-3.2 * depth);
                 c = shade(kWood, within < 0.07 ? 0.5 * k : k);
             }
-            if (underAnyWater(px, py))  // deep and wet
-                c = shade(c, std::min(1.0, 14.0 / std::max(1, c.red())));
+            // deep and wet where the water lies, darkening into it from just above
+            constexpr int kWetAbove = 6;
+            int above = 0;
+            while (above <= kWetAbove && !underAnyWater(px, py + above))
+                ++above;
+            if (above <= kWetAbove) {
+                const double wet = std::min(1.0, 14.0 / std::max(1, c.red()));
+                c = shade(c, wet + (1 - wet) * above / (kWetAbove + 1.0));
+            }
             row[x] = c.rgb();
         }
     }
