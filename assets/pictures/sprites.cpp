@@ -751,8 +751,8 @@ QImage ladleHeld()
 
 // A cloud of steam rising off the stones: round puffs, a wide dense bank of
 // them low over the heap, rounder billows above and small grey wisps at the
-// top, the rim feathering out into a scatter of droplets well inside the
-// box. Every lit pixel is a light grey from 0xB0 to 0xFF, so lightening what
+// top, thinning as it rises, the rim feathering out into a scatter of
+// droplets well inside the box. Every lit pixel is a light grey from 0xB0 to 0xFF, so lightening what
 // lies under it (bitwise OR) never tints it. The cloud is always drawn
 // mirrored, at the stove's own place: player 1's room shows its drawn columns
 // 0..111 and player 2's room columns 30..121, so its mass sits between them.
@@ -767,7 +767,7 @@ struct Puff {
 
 // From the back to the front: wisps, billows, then the bank lying on the
 // stones, each layer narrower and smaller than the one below it. `scale`
-// shrinks the whole cloud towards the heap.
+// sizes the whole cloud round the heap's crown.
 std::vector<Puff> steamPuffs(double scale, int seed)
 {
     Rng rng{uint64_t(seed)};
@@ -811,8 +811,6 @@ int neutralOver(int grey, QRgb under)
     return 0xFF;
 }
 
-// `stove` is the stove pair as stored: the cloud lies over its stones in both
-// rooms at the same place, and over the neutral grey heat shield elsewhere.
 // An even scatter of thresholds in 0..1, without clumps or streaks, so that
 // a rim dithered with it reads as a soft gradient.
 double scatter(int x, int y)
@@ -822,6 +820,8 @@ double scatter(int x, int y)
     return g - std::floor(g);
 }
 
+// `stove` is the stove pair as stored: the cloud lies over its stones in both
+// rooms at the same place, and over the neutral grey heat shield elsewhere.
 QImage steam(double scale, int seed, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
