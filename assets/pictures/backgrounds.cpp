@@ -155,9 +155,9 @@ double benchShadow(double x, double y)
     return 0.55 + 0.45 * clamp01((x - edge) / (18 + dy * 0.12));
 }
 
-// The heat shield on the wall behind the stove: a sooty black panel with a
-// steel trim. It is dark enough (no channel above 0x0F) that the steam, which
-// lightens what lies under it, shows there in its own greys.
+// The heat shield on the wall behind the stove: a sooty steel panel with a
+// steel trim. It is dark (no channel above 0x2F) and exactly grey, so the
+// steam, which lightens what lies under it, shows there as grey as it is.
 constexpr int kShieldLeft = 384, kShieldTop = 446;
 constexpr int kTrim = 5;
 
@@ -170,8 +170,12 @@ QColor shieldPixel(int x, int y, uint32_t seed)
         const double lit = fromTop < kTrim ? 1.0 - fromTop / double(kTrim) : 0.4 + 0.3 * fromLeft / kTrim;
         return shade(QColor(120, 112, 108), 0.55 + 0.5 * lit + 0.1 * (noise(x / 3.0, y, seed) - 0.5));
     }
-    const int v = 6 + int(std::lround(8 * fbm(x / 14.0, y / 9.0, seed + 90, 3)));
-    return QColor(v, v - 1, v - 2);
+    // a soft sheen running down from the upper left, dimmed by soot in blotches
+    const double along = (fromLeft * 0.8 + fromTop * 0.6) / 90.0;
+    const double sheen = std::exp(-std::pow((along - 0.9) / 0.55, 2));
+    const double soot = fbm(x / 14.0, y / 9.0, seed + 90, 3);
+    const int v = std::clamp(int(std::lround(12 + 26 * sheen * (0.5 + 0.5 * soot) + 10 * soot)), 0, 0x2F);
+    return QColor(v, v, v);
 }
 
 QColor roomPixel(int x, int y, uint32_t seed)

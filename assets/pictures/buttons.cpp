@@ -148,6 +148,18 @@ void buttonBucket(QPainter& p)
     p.drawArc(rim.adjusted(1, 1, -1, -1), 190 * 16, 160 * 16);
 }
 
+// The frame and the label both buttons share.
+const QColor kFrame(72, 56, 46);
+constexpr double kFrameWidth = 8;
+constexpr int kLabelPixels = 22;
+
+void label(QPainter& p, const QRectF& area, const QString& text, const QColor& colour)
+{
+    p.setPen(colour);
+    p.setFont(buttonFont(kLabelPixels));
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
 } // namespace
 
 QImage startButton()
@@ -156,11 +168,9 @@ QImage startButton()
     img.fill(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    bevelFrame(p, QRectF(0, 0, 199, 199), QColor(72, 56, 46), 8);
+    bevelFrame(p, QRectF(0, 0, 199, 199), kFrame, kFrameWidth);
     buttonBucket(p);
-    p.setPen(Qt::white);
-    p.setFont(buttonFont(22));
-    p.drawText(QRectF(8, 150, 184, 42), Qt::AlignCenter, QString::fromUtf8("Aloita uusi peli"));
+    label(p, QRectF(8, 150, 184, 42), QString::fromUtf8("Aloita uusi peli"), Qt::white);
     return img;
 }
 
@@ -170,8 +180,13 @@ QImage quitButton()
     img.fill(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    bevelFrame(p, QRectF(0, 0, 131, 154), QColor(124, 76, 38), 6);
-    // a grey egg-shaped face, softly lit from the upper left, worried
+    bevelFrame(p, QRectF(0, 0, 131, 154), kFrame, kFrameWidth);
+    // a grey egg-shaped face, softly lit from the upper left, worried; drawn a
+    // little smaller than its outline below, to leave two lines for the words
+    p.save();
+    p.translate(66, 8);
+    p.scale(0.8, 0.8);
+    p.translate(-66, -8);
     QPainterPath egg;
     egg.moveTo(66, 14);
     egg.cubicTo(90, 14, 99, 44, 98, 62);
@@ -233,9 +248,8 @@ QImage quitButton()
     p.setPen(QPen(QColor(80, 120, 160), 0.8));
     p.setBrush(QColor(190, 224, 250));
     p.drawPath(drop);
-    p.setPen(QColor(40, 220, 60));
-    p.setFont(buttonFont(17));
-    p.drawText(QRectF(6, 104, 120, 44), Qt::AlignCenter, QString::fromUtf8("Poistu pelistä"));
+    p.restore();
+    label(p, QRectF(8, 80, 116, 68), QString::fromUtf8("Poistu pelistä"), QColor(40, 220, 60));
     return img;
 }
 

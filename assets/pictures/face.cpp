@@ -33,6 +33,23 @@ void eggCoords(double x, double y, double& u, double& v)
     v = y < kMid ? (y - kMid) / (kMid - kTop) : (y - kMid) / (kChin - kMid);
 }
 
+// How strongly the heat shows at a point of the face, up to 1: most on the
+// cheeks, the nose and the forehead, least down the chin.
+double flushAt(double x, double y)
+{
+    auto spot = [&](double cx, double cy, double rx, double ry) {
+        const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+        return std::exp(-(dx * dx + dy * dy));
+    };
+    const double heat = std::max({spot(kCx - 30, 110, 18, 14), spot(kCx + 30, 110, 18, 14),
+                                  spot(kCx, 104, 9, 16), spot(kCx, 62, 30, 14)});
+    // down the chin it fades towards the neck's own skin
+    double u, v;
+    eggCoords(x, y, u, v);
+    const double chin = std::clamp((v - 0.72) / 0.28, 0.0, 1.0);
+    return (0.6 + 0.4 * heat) * (1 - 0.55 * chin * chin * (3 - 2 * chin));
+}
+
 // The egg shaded as a rounded surface, in the body's skin multiplied by the
 // mood's tint (white keeps the body's own skin).
 void paintEgg(QImage& img, const QColor& tint)
@@ -62,8 +79,12 @@ void paintEgg(QImage& img, const QColor& tint)
                 const double w = std::clamp((v - 0.6) / 0.35, 0.0, 1.0) * (1 - across * across);
                 c = mix(c, skinAt(neckLight, 0, std::abs(across)), 0.6 * w);
             }
-            // the heat's flush over the whole face, down to the chin's edge
-            c = QColor::fromRgbF(c.redF() * tint.redF(), c.greenF() * tint.greenF(), c.blueF() * tint.blueF());
+            // the heat's flush: strongest on the cheeks, the nose and the
+            // forehead, fading towards the jaw and the hairline
+            const double w = flushAt(x + 0.5, y + 0.5);
+            auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
+            c = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
+                                 flushed(c.blueF(), tint.blueF()));
             // the outline's edge: fully opaque, in the skin a shade deeper where the
             // pixel is only partly covered, so the hard edge reads as a soft rim
             c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0));
@@ -250,21 +271,21 @@ void paintMouth(QPainter& p, Mood mood)
     QPainterPath line;  // the parting of the lips
     switch (mood) {
     case Mood::Smile:
-        line.moveTo(50, 124);
-        line.cubicTo(58, 133, 74, 133, 82, 124);
+        line.moveTo(42, 122);
+        line.cubicTo(54, 135, 78, 135, 90, 122);
         break;
-    case Mood::Straight:  // pressed flat and narrow
-        line.moveTo(55, 128);
-        line.lineTo(77, 128);
+    case Mood::Straight:  // pressed flat
+        line.moveTo(49, 128);
+        line.lineTo(83, 128);
         break;
     case Mood::Frown:
-        line.moveTo(52, 133);
-        line.cubicTo(58, 125, 74, 125, 80, 133);
+        line.moveTo(45, 134);
+        line.cubicTo(54, 124, 78, 124, 87, 134);
         break;
     case Mood::Crooked:
-        line.moveTo(50, 125);
-        line.cubicTo(58, 134, 64, 122, 70, 130);
-        line.cubicTo(74, 134, 78, 124, 83, 131);
+        line.moveTo(42, 125);
+        line.cubicTo(54, 136, 62, 121, 70, 130);
+        line.cubicTo(76, 136, 82, 123, 90, 132);
         break;
     }
     QPainterPathStroker lips;
@@ -279,7 +300,7 @@ void paintMouth(QPainter& p, Mood mood)
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(shape);
-    p.setPen(QPen(QColor(90, 24, 30), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(80, 18, 24), 2.2, Qt::SolidLine, Qt::RoundCap));  // reads at 1x
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
     p.setPen(Qt::NoPen);
@@ -299,29 +320,45 @@ void paintCheeks(QPainter& p, Mood mood)
     }
 }
 
+// A drop of sweat hanging at `at`, `size` 1 for a full drop: pointed above,
+// round below, the skin showing through, a rim darker underneath and a
+// bright glint.
+void sweatDrop(QPainter& p, QPointF at, double size)
+{
+    p.save();
+    p.translate(at);
+    p.scale(size, size);
+    QPainterPath drop;
+    drop.moveTo(0, 0);
+    drop.cubicTo(2, 4, 5, 7, 5, 10);
+    drop.cubicTo(5, 14, 2.5, 15, 0, 15);
+    drop.cubicTo(-2.5, 15, -5, 14, -5, 10);
+    drop.cubicTo(-5, 7, -2, 4, 0, 0);
+    QLinearGradient g(0, 0, 3, 15);
+    g.setColorAt(0, QColor(255, 255, 255, 70));
+    g.setColorAt(0.6, QColor(230, 240, 250, 110));
+    g.setColorAt(1, QColor(120, 60, 50, 120));
+    p.setPen(QPen(QColor(120, 60, 50, 90), 0.8 / size));
+    p.setBrush(g);
+    p.drawPath(drop);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawEllipse(QPointF(-1.8, 9.5), 1.3, 2.0);
+    p.restore();
+}
+
+// Two drops well inside the face, on the forehead and the cheek.
 void paintSweat(QPainter& p)
 {
-    // a drop on the forehead and one on the cheek, both well inside the face:
-    // pointed above, round below, the skin showing through, a rim darker
-    // underneath and a bright glint
-    for (const QPointF at : {QPointF(100, 66), QPointF(36, 114)}) {
-        QPainterPath drop;
-        drop.moveTo(at);
-        drop.cubicTo(at + QPointF(2, 4), at + QPointF(5, 7), at + QPointF(5, 10));
-        drop.cubicTo(at + QPointF(5, 14), at + QPointF(2.5, 15), at + QPointF(0, 15));
-        drop.cubicTo(at + QPointF(-2.5, 15), at + QPointF(-5, 14), at + QPointF(-5, 10));
-        drop.cubicTo(at + QPointF(-5, 7), at + QPointF(-2, 4), at);
-        QLinearGradient g(at, at + QPointF(3, 15));
-        g.setColorAt(0, QColor(255, 255, 255, 70));
-        g.setColorAt(0.6, QColor(230, 240, 250, 110));
-        g.setColorAt(1, QColor(120, 60, 50, 120));
-        p.setPen(QPen(QColor(120, 60, 50, 90), 0.8));
-        p.setBrush(g);
-        p.drawPath(drop);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 230));
-        p.drawEllipse(at + QPointF(-1.8, 9.5), 1.3, 2.0);
-    }
+    sweatDrop(p, QPointF(100, 66), 1.0);
+    sweatDrop(p, QPointF(36, 114), 1.0);
+}
+
+// The first sweat: three small beads along the forehead.
+void paintBeads(QPainter& p)
+{
+    for (const QPointF at : {QPointF(42, 70), QPointF(64, 65), QPointF(90, 69)})
+        sweatDrop(p, at, 0.55);
 }
 
 } // namespace
@@ -348,6 +385,8 @@ QImage facePicture(const QColor& tint, Mood mood)
     paintEye(p, kCx + kEyeDx, 1, mood);
     paintNose(p);
     paintMouth(p, mood);
+    if (mood == Mood::Straight)
+        paintBeads(p);
     if (mood == Mood::Frown || mood == Mood::Crooked)
         paintSweat(p);
     paintHair(p);

@@ -42,9 +42,15 @@ double Limbs::distance(double x, double y, double* radius) const
     for (const Capsule& c : parts) {
         double cr;
         const double cd = capsuleDistance(c, x, y, cr);
-        if (cd < d)
+        if (d > 1e8) {
+            d = cd;
             r = cr;
-        d = d > 1e8 ? cd : smoothMin(d, cd, blend);
+            continue;
+        }
+        // the radius melts along with the surface, so the shading has no crease
+        const double h = std::clamp(0.5 + 0.5 * (cd - d) / blend, 0.0, 1.0);
+        r = cr + (r - cr) * h;
+        d = smoothMin(d, cd, blend);
     }
     if (radius)
         *radius = r;
@@ -250,6 +256,19 @@ bool inSuitBottom(double x, double y)
     return y > waist && y < leg;
 }
 
+// How much of the pixel centred at (x, y) the suit covers, 0..1.
+double suitCover(double x, double y)
+{
+    constexpr int kSamples = 4;
+    int in = 0;
+    for (int i = 0; i < kSamples; ++i)
+        for (int j = 0; j < kSamples; ++j) {
+            const double sx = x + (i + 0.5) / kSamples - 0.5, sy = y + (j + 0.5) / kSamples - 0.5;
+            in += inSuitTop(sx, sy) || inSuitBottom(sx, sy);
+        }
+    return in / double(kSamples * kSamples);
+}
+
 } // namespace
 
 QImage bodyPicture()
@@ -259,10 +278,6 @@ QImage bodyPicture()
     paintLimbs(img, far, [](double, double, double d, double s, double e) { return shade(skinAt(d, s, e), 0.86); });
     castShadow(img, near, 14, 0.45, QPointF(0, 0));
     paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
-        if (inSuitTop(x, y) || inSuitBottom(x, y)) {
-            const bool hem = !inSuitTop(x, y - 2.5) && !inSuitBottom(x, y - 2.5);
-            return hem ? shade(suitAt(d, s), 0.7) : suitAt(d, s);
-        }
         QColor c = skinAt(d, s, e);
         // navel: a small soft dimple, shadowed under its upper rim, lit on its lower one
         const double nu = (x - 290) / 2.6, nv = (y - 254) / 3.4;
@@ -271,6 +286,12 @@ QImage bodyPicture()
             const double well = nd < 1 ? (1 - nd) * (1 - nd) : 0;
             const double rim = std::exp(-std::pow((nd - 1.0) / 0.35, 2)) * std::clamp(nv, 0.0, 1.0);
             c = shade(c, 1 - 0.2 * well * (0.6 + 0.4 * std::clamp(-nv + 0.4, 0.0, 1.0)) + 0.06 * rim);
+        }
+        // the suit over the skin, its edges smooth, a darker hem along the top of each piece
+        const double cover = suitCover(x, y);
+        if (cover > 0) {
+            const double hem = cover * (1 - suitCover(x, y - 2.5));
+            c = mix(c, mix(suitAt(d, s), shade(suitAt(d, s), 0.7), hem), cover);
         }
         return c;
     });
@@ -282,7 +303,8 @@ QImage bodyPicture()
         [](double x, double y, double d, double s, double e) {
             return armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand);
         },
-        kRestShoulder + (kRestElbow - kRestShoulder) * 0.12, kRestShoulder + (kRestElbow - kRestShoulder) * 0.32);
+        // in over the shoulder, whole before the suit's band, which must not show through it
+        kRestShoulder + (kRestElbow - kRestShoulder) * 0.04, kRestShoulder + (kRestElbow - kRestShoulder) * 0.2);
     return img;
 }
 

@@ -107,7 +107,7 @@ void grain(QImage& img, QRect area, double amount, double streakX, uint32_t seed
     }
 }
 
-// The stove: a riveted blue-violet steel box on red feet, its fire door
+// The stove: a riveted dark blue-violet steel box on red feet, its fire door
 // glowing, a heap of stones on top. Player 1 sees columns 0..111, player 2
 // columns 30..167, so the door and its handle lie within both.
 constexpr QRectF kStoveBox(8, 74, 152, 134);
@@ -138,19 +138,19 @@ void stoveBox(QPainter& p)
 {
     // the steel: dark violet at the sides, a sheen a third of the way across
     QLinearGradient g(kStoveBox.left(), 0, kStoveBox.right(), 0);
-    g.setColorAt(0, QColor(20, 16, 40));
-    g.setColorAt(0.12, QColor(44, 36, 82));
-    g.setColorAt(0.3, QColor(90, 80, 138));
-    g.setColorAt(0.4, QColor(54, 44, 96));
-    g.setColorAt(0.78, QColor(36, 28, 72));
-    g.setColorAt(1, QColor(16, 12, 36));
+    g.setColorAt(0, QColor(14, 16, 36));
+    g.setColorAt(0.12, QColor(36, 40, 78));
+    g.setColorAt(0.3, QColor(80, 88, 136));
+    g.setColorAt(0.4, QColor(46, 50, 92));
+    g.setColorAt(0.78, QColor(30, 32, 66));
+    g.setColorAt(1, QColor(12, 12, 30));
     p.setPen(QPen(QColor(10, 8, 22), 1.5));
     p.setBrush(g);
     p.drawRoundedRect(kStoveBox, 5, 5);
     // bevelled edges: lit along the top and left, dark along the bottom and right
     const QRectF in = kStoveBox.adjusted(2, 2, -2, -2);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 136, 210, 150), 2));
+    p.setPen(QPen(QColor(136, 146, 204, 150), 2));
     p.drawLine(in.topLeft() + QPointF(3, 0), in.topRight() - QPointF(3, 0));
     p.drawLine(in.topLeft() + QPointF(0, 3), in.bottomLeft() - QPointF(0, 3));
     p.setPen(QPen(QColor(6, 4, 16, 170), 2));
@@ -160,13 +160,13 @@ void stoveBox(QPainter& p)
     for (double y : {kStoveBox.top() + 22, kStoveBox.bottom() - 16}) {
         p.setPen(QPen(QColor(12, 8, 28), 1.2));
         p.drawLine(QPointF(in.left() + 1, y), QPointF(in.right() - 1, y));
-        p.setPen(QPen(QColor(120, 108, 180, 120), 1));
+        p.setPen(QPen(QColor(110, 118, 176, 120), 1));
         p.drawLine(QPointF(in.left() + 1, y + 1.2), QPointF(in.right() - 1, y + 1.2));
         for (double x = in.left() + 8; x < in.right() - 4; x += 14.5) {
             const QPointF c(x, y - 7);
             QRadialGradient r(c - QPointF(0.8, 0.8), 2.6);
-            r.setColorAt(0, QColor(190, 180, 235));
-            r.setColorAt(0.5, QColor(80, 68, 130));
+            r.setColorAt(0, QColor(182, 190, 232));
+            r.setColorAt(0.5, QColor(70, 76, 128));
             r.setColorAt(1, QColor(14, 10, 30));
             p.setPen(Qt::NoPen);
             p.setBrush(r);
@@ -191,8 +191,8 @@ void stoveDoor(QPainter& p)
     // the frame: a raised steel surround lit red on its inner edges
     const QRectF frame = kStoveDoor.adjusted(-6, -6, 6, 6);
     QLinearGradient fg(frame.topLeft(), frame.bottomRight());
-    fg.setColorAt(0, QColor(110, 96, 160));
-    fg.setColorAt(0.5, QColor(52, 40, 90));
+    fg.setColorAt(0, QColor(98, 104, 156));
+    fg.setColorAt(0.5, QColor(44, 46, 88));
     fg.setColorAt(1, QColor(20, 14, 38));
     p.setPen(QPen(QColor(10, 6, 20), 1.2));
     p.setBrush(fg);
@@ -240,25 +240,32 @@ void stoveDoor(QPainter& p)
     p.drawRoundedRect(QRectF(kStoveDoor.right() - 4, kStoveDoor.top() + 26, 12, 6), 2, 2);
 }
 
+// A heap of stones of mixed sizes dropped at random on a dome, the ones at the
+// back drawn first; smaller ones lie higher up.
 void stoveStones(QPainter& p)
 {
     Rng rng(201);
-    // from the back of the heap to its front edge, smaller on top
-    for (int row = 0; row < 5; ++row) {
-        const double top = 14 + row * 12.5;
-        const double halfWidth = 30 + row * 14;
-        const int count = 3 + row;
-        for (int i = 0; i < count; ++i) {
-            const double t = (i + 0.5) / count;
-            const double across = (t * 2 - 1);
-            const double spread = 84 + across * halfWidth + rng.range(-6, 6);
-            const double r = rng.range(8, 20);
-            // the outermost stones stay on the top, not hanging past the lip's ends
-            const double cx = std::clamp(spread, 6 + 1.12 * r, 162 - 1.12 * r);
-            const double cy = top + 12 * across * across + rng.range(-3, 3);  // a dome
-            stoveStone(p, QPointF(cx, cy), r, rng);
-        }
+    struct Stone {
+        QPointF c;
+        double r;
+    };
+    std::vector<Stone> heap;
+    while (heap.size() < 48) {
+        const double across = rng.range(-1, 1);  // -1 at the left end of the heap, 1 at the right
+        const double up = std::pow(rng.uniform(), 1.3);  // 0 on the lip, 1 at the crown
+        const double crown = 1 - across * across;
+        const double r = rng.range(9, 19) * (1 - 0.3 * up) * (0.8 + 0.2 * crown);
+        const double cx = std::clamp(84 + across * 74, 6 + 1.12 * r, 162 - 1.12 * r);
+        const double cy = 74 - up * (16 + 44 * crown) + rng.range(-2, 2);
+        const bool crowded = std::any_of(heap.begin(), heap.end(), [&](const Stone& o) {
+            return std::hypot(o.c.x() - cx, (o.c.y() - cy) * 1.4) < 0.5 * (o.r + r);
+        });
+        if (!crowded)
+            heap.push_back({QPointF(cx, cy), r});
     }
+    std::sort(heap.begin(), heap.end(), [](const Stone& a, const Stone& b) { return a.c.y() < b.c.y(); });
+    for (const Stone& stone : heap)
+        stoveStone(p, stone.c, stone.r, rng);
 }
 
 QImage stove()
@@ -274,9 +281,9 @@ QImage stove()
     p.restore();
     // the lip of the top band in front of the lowest stones
     QLinearGradient lip(0, 70, 0, 82);
-    lip.setColorAt(0, QColor(120, 108, 180));
-    lip.setColorAt(0.35, QColor(60, 48, 110));
-    lip.setColorAt(1, QColor(24, 18, 50));
+    lip.setColorAt(0, QColor(110, 118, 176));
+    lip.setColorAt(0.35, QColor(52, 56, 104));
+    lip.setColorAt(1, QColor(20, 20, 46));
     p.setPen(QPen(QColor(10, 8, 22), 1.2));
     p.setBrush(lip);
     p.drawRoundedRect(QRectF(4, 70, 160, 11), 3, 3);
@@ -287,6 +294,30 @@ QImage stove()
     p.setRenderHint(QPainter::Antialiasing);
     stoveDoor(p);
     return img;
+}
+
+// Where the match puts the resting ladle and the water in each room (both
+// drawn mirrored in player 2's room, the water in both), and the levels the
+// water sinks to as the bucket empties.
+constexpr QPoint kRestingLadleAt[2] = {{80, 340}, {250, 340}};
+constexpr bool kRestingLadleMirrored[2] = {false, true};
+constexpr int kWaterLeft[2] = {45, 333};
+constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
+
+// The water surface's ellipse within the water picture.
+constexpr QRectF kWaterSurface(2, 4, 115, 35);
+
+// The water's ellipse in the bucket's own picture at the level `top` of
+// `room`: player 1's bucket stands at (20, 400), player 2's at (280, 400)
+// mirrored, and the water is drawn mirrored in both.
+QRectF waterInBucket(int room, int top)
+{
+    constexpr double kWaterW = 119, kBucketW = 200;
+    const double left = kWaterLeft[room] + kWaterW - kWaterSurface.right();
+    const double right = kWaterLeft[room] + kWaterW - kWaterSurface.left();
+    const double y = top + kWaterSurface.top() - 400;
+    return room == 0 ? QRectF(left - 20, y, right - left, kWaterSurface.height())
+                     : QRectF(280 + kBucketW - right, y, right - left, kWaterSurface.height());
 }
 
 // The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
@@ -338,6 +369,89 @@ void tallStave(QPainter& p)
         p.drawLine(QPointF(x, 38), QPointF(x + 0.8, 140));
 }
 
+// An ellipse by its centre and radii, to move between two of them.
+struct Oval {
+    double cx, cy, rx, ry;
+    bool holds(double x, double y) const { return std::pow((x - cx) / rx, 2) + std::pow((y - cy) / ry, 2) <= 1; }
+    static Oval of(const QRectF& r) { return {r.center().x(), r.center().y(), r.width() / 2, r.height() / 2}; }
+    Oval towards(const Oval& o, double s) const
+    {
+        return {cx + (o.cx - cx) * s, cy + (o.cy - cy) * s, rx + (o.rx - rx) * s, ry + (o.ry - ry) * s};
+    }
+};
+
+// The bucket's bottom: just round the water's lowest level in both rooms.
+Oval bucketFloor()
+{
+    const int lowest = kWaterTops[std::size(kWaterTops) - 1];
+    const QRectF both = waterInBucket(0, lowest).united(waterInBucket(1, lowest));
+    return Oval::of(both.adjusted(-2, -1, 2, 2));
+}
+
+bool underAnyWater(double x, double y)
+{
+    for (int room = 0; room < 2; ++room)
+        for (int top : kWaterTops)
+            if (Oval::of(waterInBucket(room, top).adjusted(-1.5, -1.5, 1.5, 1.5)).holds(x, y))
+                return true;
+    return false;
+}
+
+// The inside of the bucket: staves running down from the rim to a round
+// bottom of boards, darker the deeper they go, the bottom wet with a little
+// shine. Where the water lies at any of its levels the wood is so dark (red
+// no more than 14) that the water, lightening it, keeps its own colour.
+QImage bucketInside()
+{
+    QImage img = canvas(200, 200);
+    const Oval rim = Oval::of(kBucketInside), floor = bucketFloor();
+    constexpr int kStaves = 26;
+    for (int y = int(kBucketInside.top()); y <= int(kBucketInside.bottom()); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = int(kBucketInside.left()); x <= int(kBucketInside.right()); ++x) {
+            const double px = x + 0.5, py = y + 0.5;
+            if (!rim.holds(px, py))
+                continue;
+            QColor c;
+            if (floor.holds(px, py)) {
+                // boards across the bottom, a wet shine where the light falls in
+                const double board = (px - floor.cx) / 15 + 0.5;
+                const bool seam = std::abs(board - std::round(board)) < 0.06;
+                const double grain = 0.85 + 0.3 * noise(std::floor(board) * 3.1, py / 6, 207);
+                c = shade(QColor(12, 7, 4), seam ? 0.4 : grain);
+                const double u = (px - floor.cx + 18) / 14, v = (py - floor.cy + 5) / 4;
+                const double shine = std::exp(-(u * u + v * v));
+                c = QColor(c.red() + int(20 * shine), c.green() + int(22 * shine), c.blue() + int(24 * shine));
+            } else {
+                // how deep down the wall: 0 at the rim, 1 at the bottom
+                double depth = 0;
+                for (double s = 1.0 / 64; s < 1; s += 1.0 / 64)
+                    if (rim.towards(floor, s).holds(px, py))
+                        depth = s;
+                const Oval at = rim.towards(floor, depth);
+                const double angle = std::atan2((py - at.cy) / at.ry, (px - at.cx) / at.rx);
+                const double around = (angle + std::numbers::pi) / (2 * std::numbers::pi) * kStaves;
+                const int stave = int(around);
+                const double within = around - stave;
+                const double far = 0.65 + 0.35 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
+                const double k = (0.8 + 0.3 * noise(stave * 2.7, depth * 4, 203)) * far * std::exp(-3.2 * depth);
+                c = shade(kWood, within < 0.07 ? 0.5 * k : k);
+            }
+            // deep and wet where the water lies, darkening into it from just above
+            constexpr int kWetAbove = 6;
+            int above = 0;
+            while (above <= kWetAbove && !underAnyWater(px, py + above))
+                ++above;
+            if (above <= kWetAbove) {
+                const double wet = std::min(1.0, 14.0 / std::max(1, c.red()));
+                c = shade(c, wet + (1 - wet) * above / (kWetAbove + 1.0));
+            }
+            row[x] = c.rgb();
+        }
+    }
+    return img;
+}
+
 void bucketBack(QPainter& p)
 {
     tallStave(p);
@@ -348,19 +462,7 @@ void bucketBack(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(rg);
     p.drawEllipse(kBucketRim);
-    // the inside: the far wall lit at the top, the depth under the water all
-    // but black, so the water that lightens it keeps its own colour
-    QLinearGradient ig(0, kBucketInside.top(), 0, kBucketInside.top() + 13);
-    ig.setColorAt(0, QColor(150, 98, 56));
-    ig.setColorAt(0.5, QColor(64, 40, 22));
-    ig.setColorAt(1, QColor(5, 3, 2));
-    p.setBrush(ig);
-    p.drawEllipse(kBucketInside);
-    p.setPen(QPen(QColor(70, 42, 20, 140), 1));
-    for (int i = 1; i < 7; ++i) {  // staves of the far wall
-        const double x = kBucketInside.left() + i * kBucketInside.width() / 7;
-        p.drawLine(QPointF(x, 92 + std::abs(x - 89) * 0.08), QPointF(x, 101));
-    }
+    p.drawImage(0, 0, bucketInside());
 }
 
 void bucketFront(QPainter& p)
@@ -405,7 +507,6 @@ void bucketFront(QPainter& p)
 
 // The water surface: teal, dark at the left and light at the right, with a
 // few ripple rings and a glint. Drawn over black, it lightens what is under it.
-constexpr QRectF kWaterSurface(2, 4, 115, 35);
 
 QImage water()
 {
@@ -536,13 +637,6 @@ void ladleBowl(QPainter& p, QPointF centre, double rx, double ry)
     p.drawArc(opening.adjusted(1, 1, -1, -1), 120 * 16, 50 * 16);  // glint on the rim
 }
 
-// Where the match puts the resting ladle and the water in each room (both
-// drawn mirrored in player 2's room, the water in both), and the levels the
-// water sinks to as the bucket empties.
-constexpr QPoint kRestingLadleAt[2] = {{80, 340}, {250, 340}};
-constexpr bool kRestingLadleMirrored[2] = {false, true};
-constexpr int kWaterLeft[2] = {45, 333};
-constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
 
 // Whether a point of the resting ladle lies under the water in either room.
 bool underWater(double x, double y)
@@ -575,34 +669,62 @@ QImage ladleResting()
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
-            if (qAlpha(row[x]) > 0 && underWater(x + 0.5, y + 0.5))
-                row[x] = qRgba(qRed(row[x]) / 8, qGreen(row[x]) / 8, qBlue(row[x]) / 8, qAlpha(row[x]));
+            if (qAlpha(row[x]) == 0 || !underWater(x + 0.5, y + 0.5))
+                continue;
+            // no soft edge there: it would be blended towards the room's light wood
+            const int a = qAlpha(row[x]);
+            row[x] = a < 128 ? 0 : qRgba(qRed(row[x]) * 32 / a, qGreen(row[x]) * 32 / a, qBlue(row[x]) * 32 / a, 255);
         }
     }
     return img;
 }
 
-// Water pouring from the tipped bowl's lip down towards the stones: a thick
-// tongue breaking up into drops.
-void pouring(QPainter& p, QPointF lip)
+// Water pouring from the tipped bowl's lip down towards the stones: a ribbon
+// that leaves the lip wide, narrows as it falls and breaks into pieces and
+// then into separate drops, down to the picture's bottom edge.
+void pouring(QPainter& p, QPointF lip, double bottom)
 {
-    QPainterPath tongue;
-    tongue.moveTo(lip);
-    tongue.cubicTo(lip + QPointF(-8, 2), lip + QPointF(-12, 14), lip + QPointF(-13, 30));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 220, 235), 8, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(tongue);
-    p.setPen(QPen(QColor(235, 252, 255), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(tongue.translated(1, -1));
+    const double fall = bottom - 2 - lip.y();
+    const auto along = [&](double t) { return lip + QPointF(-9 * t - 5 * t * t, fall * t); };
+    const auto width = [](double t) { return 4.2 * (1 - t) + 2.8; };
+    // where the ribbon holds together, and the drops after it
+    constexpr double kPieces[][2] = {{0.0, 0.44}, {0.52, 0.64}, {0.71, 0.79}};
+    constexpr double kDrops[] = {0.87, 0.97};
+    const QColor edge(96, 178, 214), body(168, 224, 242), glint(240, 252, 255);
+    // a piece of the ribbon, rounded off at its ends (the first leaves the lip whole)
+    auto piece = [&](double from, double to, double scale) {
+        constexpr int kSteps = 16;
+        QPolygonF left, right;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double u = i / double(kSteps), t = from + (to - from) * u;
+            const double d = 0.01;
+            const QPointF dir = along(t + d) - along(t - d);
+            const QPointF n = QPointF(-dir.y(), dir.x()) / std::hypot(dir.x(), dir.y());
+            const double ends = std::pow(std::sin(std::numbers::pi * (from == 0 ? 0.5 + u / 2 : u)), 0.3);
+            const double half = width(t) / 2 * scale * std::max(ends, 0.15);
+            left << along(t) + n * half;
+            right.prepend(along(t) - n * half);
+        }
+        p.drawPolygon(left + right);
+    };
+    p.setPen(Qt::NoPen);
+    for (const auto& [from, to] : kPieces) {
+        p.setBrush(edge);
+        piece(from, to, 1.0);
+        p.setBrush(body);
+        piece(from, to, 0.45);
+    }
+    p.setPen(QPen(glint, 1, Qt::SolidLine, Qt::RoundCap));  // a short run of light near the lip only
+    p.drawLine(along(0.06) + QPointF(1, 0), along(0.24) + QPointF(1, 0));
     Rng rng(211);
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 9; ++i) {
-        const QPointF at = lip + QPointF(-16 + rng.range(-5, 6), 32 + i * 4.2 + rng.range(-1, 1));
-        const double r = 2.6 - i * 0.18;
-        p.setBrush(QColor(150, 220, 235));
-        p.drawEllipse(at, r, r * 1.3);
-        p.setBrush(QColor(240, 252, 255));
-        p.drawEllipse(at + QPointF(-0.6, -0.8), r * 0.4, r * 0.5);
+    for (double t : kDrops) {
+        const QPointF at = along(t) + QPointF(rng.range(-1.5, 1.5), 0);
+        const double r = width(t) * 0.62;
+        p.setBrush(edge);
+        p.drawEllipse(at, r, r * 1.25);
+        p.setBrush(body);
+        p.drawEllipse(at + QPointF(0.3, -0.3), r * 0.55, r * 0.7);
     }
 }
 
@@ -623,58 +745,59 @@ QImage ladleHeld()
     p.translate(-bowl);
     ladleBowl(p, bowl, 30, 24);
     p.restore();
-    pouring(p, QPointF(18, 34));
+    pouring(p, QPointF(18, 34), img.height());
     return img;
 }
 
-// A cloud of steam billowing up off the stones: round puffs of different
-// heights over a bank that rises from the heap. Every lit pixel is a light
-// grey from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never
-// tints it: the tops are lit white, the undersides and the thin rims greyer.
-// The cloud is always drawn mirrored; player 1's room cuts off its first ten
-// columns and player 2's room its last thirty, so its mass sits between them.
+// A cloud of steam rising off the stones: round puffs, a wide dense bank of
+// them low over the heap, rounder billows above and small grey wisps at the
+// top, thinning as it rises, the rim feathering out into a scatter of
+// droplets well inside the box. Every lit pixel is a light grey from 0xB0 to 0xFF, so lightening what
+// lies under it (bitwise OR) never tints it. The cloud is always drawn
+// mirrored, at the stove's own place: player 1's room shows its drawn columns
+// 0..111 and player 2's room columns 30..121, so its mass sits between them.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamMiddle = 51;  // halfway between the two cuts
+constexpr double kSteamMiddle = 70;  // drawn column over the heap's crown, halfway between the cuts
 
 struct Puff {
-    double x, y, rx, ry;  // centre and radii
+    double x, y, r;    // centre and radius, in drawn columns and rows
+    double squash;     // height over width
+    double bright;     // how white its lit side is: the wisps are greyer
 };
 
-// Billows of different heights over a flatter bank that lies on the stones.
+// From the back to the front: wisps, billows, then the bank lying on the
+// stones, each layer narrower and smaller than the one below it. `scale`
+// sizes the whole cloud round the heap's crown.
 std::vector<Puff> steamPuffs(double scale, int seed)
 {
     Rng rng{uint64_t(seed)};
     std::vector<Puff> puffs;
-    const double halfWidth = 10 + 48 * scale;
-    const int bank = 2 + int(std::lround(4 * scale));
-    for (int i = 0; i < bank; ++i) {  // the bank: wide, low, overlapping
-        const double t = i / double(bank - 1);
-        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.85 + rng.range(-3, 3);
-        const double r = (7 + 7 * scale) * rng.range(0.9, 1.15);
-        puffs.push_back({x, kSteamH - r * 0.6, r * 1.5, r * 1.05});
-    }
-    const int billows = 2 + int(std::lround(5 * scale));
-    for (int i = 0; i < billows; ++i) {  // the billows: round, taller in the middle
-        const double t = (i + rng.range(0.2, 0.8)) / billows;
-        const double middle = 1 - std::abs(t * 2 - 1);
-        const double x = kSteamMiddle + (t * 2 - 1) * halfWidth * 0.8;
-        const double r = (5 + 9 * scale) * (0.7 + 0.45 * middle) * rng.range(0.85, 1.15);
-        const double rise = (4 + 20 * scale) * (0.4 + 0.6 * middle) * rng.range(0.8, 1.0);
-        puffs.push_back({x, std::max(kSteamH - rise - r * 0.6, r * 0.9 + 0.5), r, r * 0.9});
-    }
+    auto layer = [&](int count, double halfWidth, double y, double r, double squash, double bright, double droop) {
+        for (int i = 0; i < count; ++i) {
+            const double t = count == 1 ? 0.0 : i / double(count - 1) * 2 - 1;
+            const double k = (1 - 0.3 * t * t) * rng.range(0.88, 1.1);  // bigger in the middle
+            const double across = t * halfWidth * (t < 0 ? 0.75 : 1.0);  // player 2 loses the left end
+            Puff f{kSteamMiddle + across + rng.range(-2.5, 2.5), y + rng.range(-1.5, 1.5) + droop * t * t,
+                   r * k, squash, bright};
+            // every puff well inside the box, and the further from the middle
+            // the further in, so the cloud's ends and top round off
+            const double side = 6 + 0.35 * std::abs(f.y - kSteamH / 2.0);
+            f.x = std::clamp(f.x, side + f.r, kSteamW - side - f.r);
+            const double top = 2 + 7 * std::pow((f.x - kSteamMiddle) / 50, 2);
+            f.y = std::clamp(f.y, top + f.r * squash, kSteamH - 3 - f.r * squash);
+            puffs.push_back(f);
+        }
+    };
+    layer(2 + int(std::lround(2 * scale)), 6 + 24 * scale, 24 - 15 * scale, 3 + 5 * scale, 0.75, 0.6, 8);  // wisps
+    layer(4 + int(std::lround(2 * scale)), 10 + 34 * scale, 25 - 9 * scale, 7 + 6 * scale, 0.88, 0.82, 6);  // billows
+    layer(3 + int(std::lround(2 * scale)), 8 + 20 * scale, 23.5, 9 + 5 * scale, 0.58, 1.0, -4);  // rising off the stones
     return puffs;
 }
 
-// How much steam lies at a point: the puffs melted into one soft mass.
-double steamDensity(const std::vector<Puff>& puffs, double px, double py)
+// How far inside a puff a point lies, in pixels (negative outside).
+double insidePuff(const Puff& f, double px, double py)
 {
-    double sum = 0;
-    for (const Puff& f : puffs) {
-        const double u = (px - f.x) / f.rx, v = (py - f.y) / f.ry;
-        const double k = std::max(0.0, 1 - (u * u + v * v));
-        sum += k * k;
-    }
-    return sum;
+    return f.r - std::hypot(px - f.x, (py - f.y) / f.squash);
 }
 
 // The grey to store so that, lightening `under`, it shows as a grey no
@@ -688,78 +811,147 @@ int neutralOver(int grey, QRgb under)
     return 0xFF;
 }
 
+// An even scatter of thresholds in 0..1, without clumps or streaks, so that
+// a rim dithered with it reads as a soft gradient.
+double scatter(int x, int y)
+{
+    const double f = 0.06711056 * x + 0.00583715 * y;
+    const double g = 52.9829189 * (f - std::floor(f));
+    return g - std::floor(g);
+}
+
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
-// rooms at the same place, mirrored, and over the black heat shield elsewhere.
+// rooms at the same place, and over the neutral grey heat shield elsewhere.
 QImage steam(double scale, int seed, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     const std::vector<Puff> puffs = steamPuffs(scale, seed);
-    // a ragged rim: wisps torn off the edge, the body left whole
-    const auto density = [&](double px, double py) {
-        const double d = steamDensity(puffs, px, py);
-        const double torn = 1 - std::clamp(d / 0.6, 0.0, 1.0);
-        // it rises from between the stones: no straight edge at the bottom
-        const double onStones = (kSteamH - 1 - py) / 9.0;
-        const double bottom = std::clamp(onStones + 1.2 * (fbm(px / 4.0, 3, uint32_t(seed) + 3, 2) - 0.5), 0.0, 1.0);
-        return d * bottom + 0.26 * torn * (fbm(px / 5.0, py / 4.0, uint32_t(seed), 3) - 0.5);
-    };
-    constexpr double kEdge = 0.12;
-    const double lx = -0.3, ly = -0.75, lz = 0.6;  // light from above, a little to the left
+    const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
+    // the rim, from nothing to the whole cloud: outside and inside the puffs' outline
+    constexpr double kOut = 3.0, kIn = 2.0;
+    const double faint = 0.7 + 0.3 * std::min(scale, 1.0);  // the smaller cloud is thinner
     for (int y = 0; y < kSteamH; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < kSteamW; ++x) {
-            const double px = x + 0.5, py = y + 0.5;
-            const double d = density(px, py);
-            if (d <= kEdge)
+        for (int i = 0; i < kSteamW; ++i) {
+            const double px = i + 0.5, py = y + 0.5;
+            // the frontmost puff at this point decides its shade
+            const Puff* front = nullptr;
+            double inside = -kSteamW, inFront = 0;
+            for (const Puff& f : puffs) {
+                const double d = insidePuff(f, px, py);
+                if (d > 0) {
+                    front = &f;
+                    inFront = d;
+                }
+                inside = std::max(inside, d);
+            }
+            // it rises from among the stones: thinning out towards the bottom row
+            const double rising = (kSteamH - 1.5 - py) * 1.3 - 1.5 + 5 * (fbm(px / 7.0, 1.5, uint32_t(seed) + 5, 2) - 0.5);
+            const double ragged = std::min(inside, rising) + 1.6 * (fbm(px / 5.0, py / 5.0, uint32_t(seed), 2) - 0.5);
+            if (ragged <= -kOut)
                 continue;
-            // the mass shaded as a surface whose height is its density
-            const double gx = (density(px + 1, py) - density(px - 1, py)) * 6;
-            const double gy = (density(px, py + 1) - density(px, py - 1)) * 6;
-            const double n = std::hypot(gx, gy, 1.0);
-            const double light = std::max(0.0, (-gx * lx - gy * ly + lz) / n);
-            const double thick = std::clamp((d - kEdge) / 0.5, 0.0, 1.0);  // rims are thin and greyer
-            const double low = std::clamp((py - 20) / 14.0, 0.0, 1.0);  // shade near the stones
-            const double tone = std::clamp(0.15 + 0.85 * light * (0.55 + 0.45 * thick) - 0.25 * low, 0.0, 1.0);
-            const int grey = 0xB0 + int(std::lround(tone * (0xFF - 0xB0)));
-            const int sx = kSteamW - 1 - x;  // the stove's column under this one
-            const int v = stove.mask.pixel(sx, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(sx, y))
-                                                                 : grey | 0x0F;
-            row[x] = qRgb(v, v, v);
+            // thinner the higher it rises: the wisps on top let the wall show through
+            const double thick = faint * std::clamp(0.6 + 0.4 * (py - 3) / 14, 0.6, 1.0);
+            double tone;
+            if (front && ragged >= kIn) {
+                if (scatter(i, y) >= thick)
+                    continue;
+                // a sphere lit from the upper left: white on top, grey beneath
+                const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
+                const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
+                const double light = std::max(0.0, u * lx + v * ly + z * lz);
+                const double body = std::clamp((ragged - kIn) / 3, 0.0, 1.0);  // thin near the rim
+                tone = faint * front->bright * (0.2 + 0.8 * light) * (0.4 + 0.6 * body);
+                // a soft grey fold along the top of this puff where it lies over one behind it
+                if (inFront < 2.5 && inside > inFront + 1 && py < front->y)
+                    tone *= 0.6 + 0.4 * inFront / 2.5;
+            } else {
+                // the rim: droplets ever fewer towards the outside, evenly spread
+                const double near = std::clamp((ragged + kOut) / (kOut + kIn), 0.0, 1.0);
+                if (scatter(i, y) >= std::pow(near, 1.4) * thick)
+                    continue;
+                tone = 0.12 * near;
+            }
+            const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
+            const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
+            const int v = stove.mask.pixel(stoveColumn, y) == 0xFF000000
+                ? neutralOver(grey, stove.sprite.pixel(stoveColumn, y))
+                : grey;
+            reinterpret_cast<QRgb*>(img.scanLine(y))[kSteamW - 1 - i] = qRgb(v, v, v);  // stored unmirrored
         }
     }
     return img;
 }
 
 // One band of the lake: transparent above a wavy crest, the water below it
-// mottled blue with whitecaps breaking here and there along the crest. The
-// bands overlap, each hiding the last one's lower part, so they are shaded
-// alike from top to bottom and read as one lake; only the lowest band's
-// bottom shows, and it turns to the cyan of the yard below.
+// mottled blue. The bands are stacked 65 rows apart, each hiding the last
+// one's lower part, so every band shows the 65 rows under its crest; only the
+// lowest band's bottom shows, and it turns to the cyan of the yard below.
+// So that the stack does not read as a pattern repeating every 65 rows, the
+// band's own crest is just one of many: wave crests of varied length lie at
+// uneven heights all through those rows, small and close near the top (the
+// far side of each band), longer and further apart lower down, and a few
+// glints of the orange evening sky catch on them.
+constexpr int kLakeW = 599, kLakeH = 136;
+constexpr int kLakeStep = 65;  // the rows each band shows
+
+struct Crest {
+    double x, y;       // the middle of the crest, y below the band's own crest
+    double half;       // half its length
+    double thickness;  // of its foam
+    bool glint;        // the sky's orange caught on it
+};
+
+// Crests scattered through the rows a band shows, nearer together at the top.
+std::vector<Crest> lakeCrests()
+{
+    Rng rng(307);
+    std::vector<Crest> crests;
+    for (int i = 0; i < 80; ++i) {
+        const double depth = std::pow(rng.uniform(), 0.8);  // 0 at the band's top, 1 at its bottom
+        const double size = 0.35 + 0.65 * depth;
+        crests.push_back({rng.range(-20, kLakeW + 20), 3 + depth * (kLakeStep - 8), rng.range(5, 26) * size,
+                          0.6 + 0.9 * size * rng.uniform(), rng.uniform() < 0.07});
+    }
+    return crests;
+}
+
 QImage lakeStrip()
 {
-    QImage img = canvas(599, 136);
-    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
-    for (int x = 0; x < 599; ++x) {
+    QImage img = canvas(kLakeW, kLakeH);
+    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255), sky(255, 176, 96);
+    const std::vector<Crest> crests = lakeCrests();
+    for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
         const double edge = 57 + 2.6 * std::sin(x * 0.071) + 1.6 * std::sin(x * 0.19 + 1.0)
                             + 3.0 * (fbm(x / 22.0, 0.5, 307, 3) - 0.5);
-        const double cap = fbm(x / 26.0, 3.5, 309, 3);  // where the wave breaks
-        for (int y = 0; y < 136; ++y) {
+        const double lip = fbm(x / 18.0, 7.5, 312, 3);  // how much foam the band's own crest carries here
+        for (int y = 0; y < kLakeH; ++y) {
             const double below = y - edge;
             if (below < -0.5)
                 continue;
             QColor c = mix(deep, light, fbm(x / 55.0, y / 14.0, 308, 3) * 1.3 - 0.15);
-            if (below < 9)
-                c = mix(c, light, 0.45 * (1 - below / 9));  // the wave's lit face under its crest
-            const double glint = fbm(x / 40.0, y / 2.2, 311, 3);
-            c = mix(c, QColor(190, 246, 255), std::max(0.0, glint - 0.62) * 2.0);
-            const double froth = (cap - 0.44) * 16 - below + 3 * (noise(x / 2.5, y / 2.0, 313) - 0.5);
-            if (froth > 0)
-                c = mix(c, foam, std::clamp(froth / 2.5, 0.0, 1.0));
-            else if (below < 1.5)
-                c = mix(c, foam, 0.5 * (1.5 - below) / 1.5);  // a thin bright lip all along
+            if (below < 6)
+                c = mix(c, light, 0.3 * (1 - below / 6));  // the lit face under the band's crest
+            const double sparkle = fbm(x / 40.0, y / 2.2, 311, 3);
+            c = mix(c, QColor(190, 246, 255), std::max(0.0, sparkle - 0.64) * 1.8);
+            if (below < 1.5)  // a broken lip of foam, not a line all along
+                c = mix(c, foam, std::clamp((lip - 0.5) * 4, 0.0, 0.85) * (1.5 - below) / 1.5);
+            for (const Crest& k : crests) {
+                const double along = (x - k.x) / k.half;
+                if (std::abs(along) >= 1)
+                    continue;
+                const double taper = std::sqrt(1 - along * along);
+                const double line = k.y - 1.2 * k.thickness * taper;  // a low hump
+                const double off = below - line;  // negative above the crest
+                if (off > -3 && off < 0)  // the wave's face, lit
+                    c = mix(c, light, 0.25 * taper);
+                if (off >= 0 && off < k.thickness * taper)
+                    c = k.glint ? mix(c, sky, 0.95 * taper) : mix(c, foam, 0.55 * taper);
+                else if (off >= k.thickness * taper && off < k.thickness * taper + 2)
+                    c = shade(c, 1 - 0.18 * taper);  // the trough behind it
+            }
             c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
             const double cover = std::clamp(below + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
@@ -958,21 +1150,56 @@ QImage painted(int w, int h, const std::function<void(QPainter&)>& paint)
 
 // Shoulder, elbow and hand of each arm frame. With the arm table's positions
 // the shoulder lands on the body's shoulder for both players (one of them
-// mirrored) and the hand on the ladle's handle.
+// mirrored) and the hand on the ladle's handle. `overBody` is where the
+// frame's top-left corner lies in the body picture: player 2 draws both
+// unmirrored, player 1 both mirrored, and the two rooms differ by at most a
+// few pixels, so this is halfway between them.
 struct ArmFrame {
     int id;
     ArmPose pose;
+    QPointF overBody;
 };
-// The swing: the ladle comes up out of the bucket with the elbow low (phase 1),
-// the arm reaches out towards the viewer (phase 2), and the elbow rises as the
-// wrist turns to tip the bowl (phase 3). The hands sit on the held ladle's
-// grip, halfway between where the two rooms put it.
+// The swing, each stage plain at a glance: the ladle comes up out of the
+// bucket with the elbow dropped low at the side and the forearm level
+// (phase 1), the arm stretches out straight towards the stove (phase 2), and
+// the elbow swings up above the shoulder as the wrist turns to tip the bowl
+// (phase 3). The hands sit on the held ladle's grip, halfway between where
+// the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {243, 20}, {150, 64}, {42, 84}}},    // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {121, 57}, {91, 144}}},   // phase 3: elbow up, pouring
-    {115, {295, 215, {217, 39}, {160, 100}, {96, 149}}},  // phase 2: reaching out
-    {117, {296, 247, {212, 44}, {191, 154}, {101, 174}}}, // phase 1: elbow low, lifting
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},      // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {120, 34}, {91, 144}}, {119.5, 30}},   // phase 3: elbow up, pouring
+    {115, {295, 215, {217, 39}, {154, 91}, {96, 149}}, {135, 35}},     // phase 2: reaching out
+    {117, {296, 247, {212, 44}, {207, 160}, {101, 174}}, {139.5, 30}}, // phase 1: elbow low, lifting
 };
+
+// The arm laid over the body it is drawn on: its soft edges blend into the
+// skin under them instead of the room's wood, and round the shoulder, where
+// the arm grows out of the torso, its shading melts into the body's own.
+Pair armPair(const ArmFrame& frame, const QImage& body)
+{
+    QImage arm = armPicture(frame.pose).convertToFormat(QImage::Format_ARGB32);
+    const QImage under = body.convertToFormat(QImage::Format_ARGB32);
+    const double upperArm = std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
+                                       frame.pose.elbow.y() - frame.pose.shoulder.y());
+    for (int y = 0; y < arm.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(arm.scanLine(y));
+        for (int x = 0; x < arm.width(); ++x) {
+            const QPoint at = QPointF(x + frame.overBody.x(), y + frame.overBody.y()).toPoint();
+            if (qAlpha(row[x]) == 0 || !under.rect().contains(at))
+                continue;
+            const QRgb b = under.pixel(at);
+            if (qAlpha(b) < 255)
+                continue;
+            const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
+            const double melt = 0.5 * (1 - std::clamp((near - 0.08) / 0.2, 0.0, 1.0));
+            const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
+            auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
+            row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
+                           qAlpha(row[x]) >= 128 ? 255 : 0);
+        }
+    }
+    return opaquePair(arm, kRoomMatte);
+}
 
 } // namespace
 
@@ -982,9 +1209,9 @@ std::vector<Bitmap> spritePictures()
     // Faces: the same mask for all four, so one face covers another.
     // Skin tints by heat: the body's own warm brown, flushed, reddish, deep red.
     const QImage faces[] = {facePicture(QColor(250, 238, 226), Mood::Smile),
-                            facePicture(QColor(255, 196, 172), Mood::Straight),
-                            facePicture(QColor(255, 150, 124), Mood::Frown),
-                            facePicture(QColor(232, 96, 80), Mood::Crooked)};
+                            facePicture(QColor(255, 186, 158), Mood::Straight),
+                            facePicture(QColor(255, 138, 110), Mood::Frown),
+                            facePicture(QColor(226, 84, 70), Mood::Crooked)};
     const Pair first = opaquePair(faces[0], kRoomMatte);
     for (int i = 0; i < 4; ++i) {
         Pair pair = opaquePair(faces[i], kRoomMatte);
@@ -997,11 +1224,12 @@ std::vector<Bitmap> spritePictures()
                     pair.sprite.setPixel(x, y, faces[0].pixel(x, y) | 0xFF000000);
         add(out, 101 + 2 * i, pair, 24);
     }
-    add(out, 109, opaquePair(bodyPicture(), kRoomMatte), 24);
+    const QImage body = bodyPicture();
+    add(out, 109, opaquePair(body, kRoomMatte), 24);
     // Arm frames: the shoulder stays on the body's shoulder in the view, the
     // hand holds the ladle where the frame puts it.
-    for (const auto& [id, pose] : kArmFrames)
-        add(out, id, opaquePair(armPicture(pose), kRoomMatte), 24);
+    for (const ArmFrame& frame : kArmFrames)
+        add(out, frame.id, armPair(frame, body), 24);
 
     const Pair stovePair = opaquePair(stove(), kRoomMatte);
     add(out, 201, stovePair, 1);
@@ -1010,9 +1238,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.0, 301, stovePair)), 24);
-    add(out, 303, complementPair(steam(0.86, 303, stovePair)), 24);
-    add(out, 305, complementPair(steam(0.4, 305, stovePair)), 24);
+    add(out, 301, complementPair(steam(1.55, 301, stovePair)), 24);
+    add(out, 303, complementPair(steam(1.36, 303, stovePair)), 24);
+    add(out, 305, complementPair(steam(0.45, 305, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);

@@ -196,12 +196,12 @@ int main(int argc, char** argv)
         r.inBothRooms(QRect(380, 480, 132, 70), QRect(0, 480, 132, 70), 4, QString("steam_%1_both").arg(id));
     }
 
-    // the water in the bucket, full and nearly empty
-    for (int16_t portions : {5, 1}) {
+    // the water in the bucket: full, nearly empty and empty
+    for (int16_t portions : {5, 1, 0}) {
         r.fresh();
         for (int p = 0; p < 2; ++p) {
             r.s.Water(p).Extra1 = portions;
-            r.s.Water(p).Y = int16_t(500 + 4 * (5 - portions));
+            r.s.Water(p).Y = int16_t(500 + 4 * std::min(4, 5 - portions));
         }
         r.scene.RedrawScenes();
         r.inBothRooms(QRect(30, 480, 170, 90), QRect(315, 480, 170, 90), 4, QString("water_%1_left").arg(portions));
