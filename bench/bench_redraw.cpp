@@ -28,7 +28,7 @@ struct Rooms {
     Module1 scene{s, piirto};
     explicit Rooms(bool caching)
     {
-        piirto.setCaching(caching);
+        piirto.pictures().setCaching(caching);
         NewMatch(s);
         scene.RedrawScenes();  // warm: pictures decoded, buffers made
     }

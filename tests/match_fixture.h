@@ -12,7 +12,7 @@ namespace hovla::test {
 
 // Whether a match draws its rooms: tests of pictures do; tests of the rules
 // alone draw nothing, which keeps them quick.
-enum class Pictures { Drawn, NotDrawn };
+enum class Pixels { Drawn, NotDrawn };
 
 struct Match {
     TimerService timers;
@@ -24,9 +24,9 @@ struct Match {
     NullDrawing none;
     Game game;
 
-    explicit Match(Pictures pictures = Pictures::Drawn)
+    explicit Match(Pixels pictures = Pixels::Drawn)
         : game(s, Seams{timers, sound, messages, windows,
-                        pictures == Pictures::Drawn ? static_cast<Drawing&>(screen) : none})
+                        pictures == Pixels::Drawn ? static_cast<Drawing&>(screen) : none})
     {
         timers.setDispatch([this](TimerId id) { game.dispatch(id); });
         game.setClock([this] { return float(timers.now()) / kClockHz; });

@@ -147,7 +147,7 @@ QImage roomWithWater(int p, int16_t waterY, bool marked)
     s.Water(p).Y = waterY;
     Piirto piirto;
     if (marked) {
-        piirto.setPictureSource([](int16_t id) {
+        piirto.pictures().setSource([](int16_t id) {
             QImage img = LoadResPicture(id).convertToFormat(QImage::Format_RGB32);
             if (id == 207 || id == 208) {
                 const QImage water = LoadResPicture(207).convertToFormat(QImage::Format_RGB32);

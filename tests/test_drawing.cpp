@@ -195,7 +195,7 @@ TEST(Catalogue, UnknownIdsRaise)
     Piirto piirto;
     EXPECT_THROW(piirto.DrawSprite(0, placed(0, 0), 999), Error);
     EXPECT_THROW(piirto.DrawSprite(0, placed(0, 0), 32767), Error);
-    piirto.setCaching(false);
+    piirto.pictures().setCaching(false);
     EXPECT_THROW(piirto.DrawSprite(1, placed(0, 0), 32767), Error);
     EXPECT_NO_THROW(piirto.DrawSprite(0, placed(10, 10), 313));  // drawn by nothing, but works
 }
@@ -205,7 +205,7 @@ TEST(Catalogue, UnknownIdsRaise)
 TEST(Sprites, KeptBitmapsDrawExactlyWhatReloadingDraws)
 {
     Piirto cached, reloading;
-    reloading.setCaching(false);
+    reloading.pictures().setCaching(false);
     const Surface ground = noisy(kViewWidth, kViewHeight, 99);
     for (const CatalogueEntry& e : kCatalogue) {
         for (int flip : {0, -1, 1}) {
@@ -216,9 +216,9 @@ TEST(Sprites, KeptBitmapsDrawExactlyWhatReloadingDraws)
                 cached.DrawSprite(0, placed(at.x(), at.y(), flip), e.id);
                 reloading.DrawSprite(0, placed(at.x(), at.y(), flip), e.id);
                 ASSERT_TRUE(cached.buffer(0).image() == reloading.buffer(0).image());
-                ASSERT_TRUE(cached.Sprite.image() == reloading.Sprite.image());
+                ASSERT_TRUE(cached.work(Piirto::Work::Sprite).image() == reloading.work(Piirto::Work::Sprite).image());
                 if (flip != 0) {
-                    ASSERT_TRUE(cached.Sprite2.image() == reloading.Sprite2.image());
+                    ASSERT_TRUE(cached.work(Piirto::Work::Sprite2).image() == reloading.work(Piirto::Work::Sprite2).image());
                 }
             }
         }
@@ -256,12 +256,12 @@ QRgb colourOf(int16_t id) { return madeUp(id).pixel(5, 5); }
 TEST(Sprites, FlipMirrorsAndTheNextPlainDrawDoesNot)
 {
     Piirto piirto;
-    piirto.setPictureSource([](int16_t id) { return madeUp(id); });
+    piirto.pictures().setSource([](int16_t id) { return madeUp(id); });
     piirto.buffer(0).assignPicture(filled(kViewWidth, kViewHeight, kWhite));
     piirto.DrawSprite(0, placed(100, 100, -1), 109);
     EXPECT_EQ(at(piirto.buffer(0), 119, 105), 0xFF010203u);  // column 0 went to w - 1
     EXPECT_EQ(at(piirto.buffer(0), 100, 105), colourOf(109));
-    EXPECT_EQ(piirto.Sprite2.width(), 20);  // the unmirrored copy, of the pair's size
+    EXPECT_EQ(piirto.work(Piirto::Work::Sprite2).width(), 20);  // the unmirrored copy, of the pair's size
     piirto.DrawSprite(0, placed(200, 100, 0), 109);
     EXPECT_EQ(at(piirto.buffer(0), 200, 105), 0xFF010203u);
     piirto.DrawSprite(0, placed(300, 100, 1), 109);
@@ -274,9 +274,9 @@ TEST(Sprites, MirroredDrawOfTheRealBodyLeavesItsPairInTheScratchSurfaces)
     Muuttujat s;
     NewMatch(s);
     piirto.DrawSprite(0, s.Body(0), 109);
-    EXPECT_EQ(piirto.Sprite2.width(), 380);
-    EXPECT_EQ(piirto.Sprite2.height(), 579);
-    EXPECT_EQ(piirto.Mask2.width(), 380);
+    EXPECT_EQ(piirto.work(Piirto::Work::Sprite2).width(), 380);
+    EXPECT_EQ(piirto.work(Piirto::Work::Sprite2).height(), 579);
+    EXPECT_EQ(piirto.work(Piirto::Work::Mask2).width(), 380);
 }
 
 namespace {
@@ -372,7 +372,7 @@ TEST(Rooms, NineLayersInTheirOrder)
             std::map<int16_t, bool> hidden;
             for (int k = top + 1; k < int(layers.size()); ++k)
                 hidden[layers[k]] = true;
-            r.piirto.setPictureSource([hidden](int16_t id) { return madeUp(id, hidden); });
+            r.piirto.pictures().setSource([hidden](int16_t id) { return madeUp(id, hidden); });
             r.scene.RedrawScenes();
             EXPECT_EQ(at(r.piirto.view(p), 205, 305), colourOf(layers[top])) << "player " << p << " layer " << top;
         }
@@ -382,7 +382,7 @@ TEST(Rooms, NineLayersInTheirOrder)
 TEST(Rooms, WaterOnlyWithPortionsLeftAndSteamOnlyWhenShownAndMirrored)
 {
     Rooms r;
-    r.piirto.setPictureSource([](int16_t id) { return madeUp(id); });
+    r.piirto.pictures().setSource([](int16_t id) { return madeUp(id); });
     r.s.Water(0).X = 300;
     r.s.Water(0).Y = 650;
     r.s.Steam(0).X = 300;

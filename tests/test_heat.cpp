@@ -28,7 +28,7 @@ TEST(Heat, BandsInTheirTestOrder)
     };
     for (const Band& b : bands) {
         SCOPED_TRACE(b.temperature);
-        Match m(Pictures::NotDrawn);
+        Match m(Pixels::NotDrawn);
         m.start();
         m.s.Temperature(0) = b.temperature;
         m.s.Condition(0) = 80;
@@ -46,7 +46,7 @@ TEST(Heat, OutdoorsTheConditionRecoversToExactlyAHundred)
 {
     const std::pair<double, double> cases[] = {{99.5, 100}, {100, 100}, {98, 99}, {20, 21}};
     for (auto [before, after] : cases) {
-        Match m(Pictures::NotDrawn);
+        Match m(Pixels::NotDrawn);
         m.start();
         m.s.Outside(1) = True16;
         m.s.Condition(1) = before;
@@ -92,7 +92,7 @@ TEST(Heat, AChangedFaceIsDrawnOverTheOldAndShown)
 
 TEST(Heat, TheTickNeverEndsTheMatch)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.s.Temperature(0) = 100;
     m.s.Condition(0) = 51;
@@ -108,7 +108,7 @@ TEST(Heat, TheTickNeverEndsTheMatch)
 
 TEST(Heat, OncePerSecondOnTheClockAndAStoppedMatchDisablesIt)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.tick(63);
     EXPECT_EQ(m.s.Condition(0), 100);

@@ -13,7 +13,7 @@ const std::string kCollapse1 = "Pelaaja  1 on niin huonossa kunnossa, että joud
 
 TEST(Keys, TheFirstKeyBeforeAnyMatchAnnouncesPlayerOnesCollapse)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     EXPECT_EQ(m.key('x'), 27);
     ASSERT_EQ(m.messages.shown.size(), 1u);
     EXPECT_EQ(m.messages.shown[0].text, kCollapse1);
@@ -25,7 +25,7 @@ TEST(Keys, TheFirstKeyBeforeAnyMatchAnnouncesPlayerOnesCollapse)
 
 TEST(Keys, CollapseAtFiftyNotAboveIt)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.s.Condition(0) = 50.01;
     m.key('5');  // any key runs the end test
@@ -45,7 +45,7 @@ TEST(Keys, CollapseAtFiftyNotAboveIt)
 
 TEST(Keys, ThePointsDecideTheWinnerWhoeverPassedAHundred)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.s.Points(0) = 100;
     m.s.Points(1) = 104;
@@ -58,14 +58,14 @@ TEST(Keys, ThePointsDecideTheWinnerWhoeverPassedAHundred)
     EXPECT_EQ(m.s.GameStopped, -1);
     EXPECT_EQ(m.s.Outside(0), 0);  // the key's own command did not run
 
-    Match w(Pictures::NotDrawn);
+    Match w(Pixels::NotDrawn);
     w.start();
     w.s.Points(0) = 101.5;
     w.s.Points(1) = 30;
     w.key('l');
     EXPECT_EQ(w.messages.shown.at(0).text, "Pelaaja 1 voitti! Pisteet: 101.5");
 
-    Match d(Pictures::NotDrawn);
+    Match d(Pixels::NotDrawn);
     d.start();
     d.s.Points(0) = 100;
     d.s.Points(1) = 100;
@@ -75,7 +75,7 @@ TEST(Keys, ThePointsDecideTheWinnerWhoeverPassedAHundred)
 
 TEST(Keys, PlayerOnesTestsComeFirst)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.s.Condition(0) = 40;
     m.s.Points(1) = 120;
@@ -83,7 +83,7 @@ TEST(Keys, PlayerOnesTestsComeFirst)
     ASSERT_EQ(m.messages.shown.size(), 1u);
     EXPECT_EQ(m.messages.shown[0].text, kCollapse1);
 
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     n.start();
     n.s.Points(0) = 100;
     n.s.Condition(1) = 10;
@@ -91,7 +91,7 @@ TEST(Keys, PlayerOnesTestsComeFirst)
     ASSERT_EQ(n.messages.shown.size(), 1u);
     EXPECT_EQ(n.messages.shown[0].text, "Pelaaja 1 voitti! Pisteet: 100");
 
-    Match o(Pictures::NotDrawn);
+    Match o(Pixels::NotDrawn);
     o.start();
     o.s.Condition(1) = 50;
     o.key('s');
@@ -105,7 +105,7 @@ TEST(Keys, PlayerOnesTestsComeFirst)
 TEST(Keys, ACollapseComesBeforeTheSamePlayersHundredPoints)
 {
     for (int p = 0; p < 2; ++p) {
-        Match m(Pictures::NotDrawn);
+        Match m(Pixels::NotDrawn);
         m.start();
         m.s.Condition(p) = 40;
         m.s.Points(p) = 120;
@@ -120,7 +120,7 @@ TEST(Keys, ACollapseComesBeforeTheSamePlayersHundredPoints)
 // Ctrl+S types character 19, not "s": no throw, though the end test runs.
 TEST(Keys, ControlLettersAreNotCommands)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     for (int16_t c : {19, 1, 4, 12, 11, 10}) {  // Ctrl+S, A, D, L, K, J
         m.key(c);
@@ -136,14 +136,14 @@ TEST(Keys, ControlLettersAreNotCommands)
 
 TEST(Keys, EscapeWithTheEndMetAnnouncesFirstThenEndsOnce)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.s.Points(1) = 100;
     m.key(27);
     EXPECT_EQ(m.messages.shown.size(), 1u);
     EXPECT_EQ(m.windows.log, (std::vector<std::string>{"hideMenu", "moveMain", "showMain", "hideMain", "showMenu"}));
 
-    Match e(Pictures::NotDrawn);
+    Match e(Pixels::NotDrawn);
     e.start();
     e.key(27);
     EXPECT_TRUE(e.messages.shown.empty());
@@ -153,7 +153,7 @@ TEST(Keys, EscapeWithTheEndMetAnnouncesFirstThenEndsOnce)
 
 TEST(Keys, NothingWhileStopped)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key(27);
     const Muuttujat before = m.s;
@@ -168,7 +168,7 @@ TEST(Keys, NothingWhileStopped)
 
 TEST(Keys, GivingUp)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     int16_t stoppedWhileShown = -2;
     m.messages.onShow = [&] { stoppedWhileShown = m.s.GameStopped; };
@@ -181,7 +181,7 @@ TEST(Keys, GivingUp)
     EXPECT_EQ(m.s.GameStopped, -1);
     EXPECT_TRUE(m.windows.menuShown);
 
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     n.start();
     n.key('d');
     EXPECT_EQ(n.messages.shown.at(0).text, "Pelaaja 1 luovutti!!!");
@@ -189,7 +189,7 @@ TEST(Keys, GivingUp)
 
 TEST(Keys, ThrowOnlyIndoorsWithWaterInEitherCase)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('S');
     EXPECT_EQ(m.s.Water(0).Extra1, 4);
@@ -215,7 +215,7 @@ TEST(Keys, ThrowOnlyIndoorsWithWaterInEitherCase)
 
 TEST(Keys, GoingOutdoorsResetsTheLakeForBoth)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     for (int j = 0; j < 6; ++j)
         m.s.Wave(j).X = -9;

@@ -11,7 +11,7 @@ using namespace hovla::test;
 // start again. Nothing may raise and the state stays inside its limits.
 TEST(Soak, RandomKeysAndTicks)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     std::mt19937 rng(2004);
     const int16_t keys[] = {'s', 'S', 'a', 'l', 'L', 'k', 's', 'l', 'x', 'd', 'j', 27};
     m.start();

@@ -7,7 +7,7 @@ using namespace hovla::test;
 
 TEST(Throw, FromRestTickByTick)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     const long redraws = m.redraws();
     m.key('s');
@@ -62,7 +62,7 @@ TEST(Throw, FromRestTickByTick)
 
 TEST(Throw, TheLastPortionStillLowersTheSurface)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     for (int i = 0; i < 6; ++i) {
         m.key('l');
@@ -76,7 +76,7 @@ TEST(Throw, TheLastPortionStillLowersTheSurface)
 
 TEST(Throw, AKeyDuringASwingSpendsAPortionWithoutASecondSwing)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('s');
     m.tick(2);
@@ -91,7 +91,7 @@ TEST(Throw, AKeyDuringASwingSpendsAPortionWithoutASecondSwing)
 
 TEST(Throw, ANewSwingDuringTheSteamResetsTheCloud)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('s');
     m.tick(5);  // swing done, steam at 303
@@ -106,7 +106,7 @@ TEST(Throw, ANewSwingDuringTheSteamResetsTheCloud)
     EXPECT_EQ(m.s.Temperature(0), 80);
 
     // a swing ending while the steam still runs puts the cloud back at 301
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     n.start();
     n.key('s');
     n.tick(5);
@@ -144,7 +144,7 @@ TEST(Throw, TwoPlayersAtOnceRedrawBothRooms)
 
 TEST(Throw, OutdoorsTheThrowRunsOnUnseenAndStillHeats)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('s');
     m.tick(1);
@@ -157,7 +157,7 @@ TEST(Throw, OutdoorsTheThrowRunsOnUnseenAndStillHeats)
 
 TEST(Throw, StoppedTicks)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('s');
     m.tick(2);
@@ -167,7 +167,7 @@ TEST(Throw, StoppedTicks)
     EXPECT_EQ(m.s.ThrowPhase(0), 2);
     EXPECT_EQ(m.s.LadlePose(0), 1);
 
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     n.start();
     n.key('s');
     n.tick(4);
@@ -180,7 +180,7 @@ TEST(Throw, StoppedTicks)
 
 TEST(Throw, ANewMatchStartsClean)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('s');
     m.key('l');
@@ -193,7 +193,7 @@ TEST(Throw, ANewMatchStartsClean)
     EXPECT_FALSE(m.on(TimerId::Tim_Löyly1));
     EXPECT_FALSE(m.on(TimerId::Tim_Löyly2));
 
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     n.start();
     n.key('s');
     n.tick(2);  // the ladle in hand

@@ -82,7 +82,7 @@ TEST(Trip, TheYardIsShownWithTheRoomsReadoutsAbove)
 
 TEST(Trip, TwoPlayersOutsideAtOnceAndARestart)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('a');
     m.tick(40);
@@ -104,7 +104,7 @@ TEST(Trip, TwoPlayersOutsideAtOnceAndARestart)
 
 TEST(Trip, AStopLeavesThePlayerOutdoorsUntilTheNextMatch)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.s.Water(1).Extra1 = 1;
     m.key('k');
@@ -122,7 +122,7 @@ TEST(Trip, AStopLeavesThePlayerOutdoorsUntilTheNextMatch)
 
 TEST(Trip, StripsStayInsideTheirLimitsAndFallBackOneAxisAtATime)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     m.start();
     m.key('a');
     bool sawXAtEdge = false, sawYAtEdge = false;
@@ -140,7 +140,7 @@ TEST(Trip, StripsStayInsideTheirLimitsAndFallBackOneAxisAtATime)
     EXPECT_TRUE(sawYAtEdge);
 
     // one axis out of range, the other not: only the first is restored
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     n.start();
     n.key('a');
     n.s.Wave(2).X = -1;
@@ -159,7 +159,7 @@ TEST(Trip, StripsStayInsideTheirLimitsAndFallBackOneAxisAtATime)
 
 TEST(Random, UpToThreeHasItsEndsHalfAsLikely)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     int counts[4] = {};
     for (int i = 0; i < 60000; ++i) {
         const int v = m.game.RandomUpTo(3);  // the clock stands still throughout
@@ -174,7 +174,7 @@ TEST(Random, UpToThreeHasItsEndsHalfAsLikely)
 
 TEST(Random, TheSameSeedRepeatsTheSameLake)
 {
-    Match a(Pictures::NotDrawn), b(Pictures::NotDrawn);
+    Match a(Pixels::NotDrawn), b(Pixels::NotDrawn);
     a.game.seedRandom(7);
     b.game.seedRandom(7);
     for (int i = 0; i < 100; ++i)
@@ -185,7 +185,7 @@ TEST(Random, TheSameSeedRepeatsTheSameLake)
 // clock readings shake differently.
 TEST(Random, TheLakeFollowsTheClock)
 {
-    Match a(Pictures::NotDrawn), b(Pictures::NotDrawn);
+    Match a(Pixels::NotDrawn), b(Pixels::NotDrawn);
     a.game.seedRandom(7);
     b.game.seedRandom(7);
     a.game.setClock([] { return 36000.25f; });

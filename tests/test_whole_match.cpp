@@ -48,12 +48,12 @@ std::string play(Match& m, bool coolsOff1, bool active2, bool coolsOff2)
 
 TEST(WholeMatch, TheBatherWhoCoolsOffWins)
 {
-    Match m(Pictures::NotDrawn);  // against one who never fetches water
+    Match m(Pixels::NotDrawn);  // against one who never fetches water
     const std::string result = play(m, true, true, false);
     EXPECT_EQ(result.rfind("Pelaaja 1 voitti! Pisteet: 10", 0), 0u) << result;
     EXPECT_GT(m.s.Points(0), m.s.Points(1));
 
-    Match n(Pictures::NotDrawn);
+    Match n(Pixels::NotDrawn);
     const std::string won = play(n, true, false, false);
     EXPECT_EQ(won.rfind("Pelaaja 1 voitti! Pisteet: 10", 0), 0u) << won;
     EXPECT_GE(n.s.Points(0), 100);
@@ -63,7 +63,7 @@ TEST(WholeMatch, TheBatherWhoCoolsOffWins)
 
 TEST(WholeMatch, TwinsDraw)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     const std::string result = play(m, true, true, true);
     EXPECT_EQ(result, "Tasapeli!!");
     EXPECT_EQ(m.s.Points(0), m.s.Points(1));
@@ -71,7 +71,7 @@ TEST(WholeMatch, TwinsDraw)
 
 TEST(WholeMatch, AlwaysThrowingEndsInACollapse)
 {
-    Match m(Pictures::NotDrawn);
+    Match m(Pixels::NotDrawn);
     const std::string result = play(m, false, false, false);
     EXPECT_EQ(result, "Pelaaja  1 on niin huonossa kunnossa, että jouduttiin kantamaan pois!");
     EXPECT_LT(m.s.Points(0), 100);

@@ -9,31 +9,6 @@
 
 namespace hovla {
 
-namespace {
-
-constexpr QRgb kAlpha = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-
-Surface surfaceOf(const QImage& picture)
-{
-    Surface s;
-    s.assignPicture(picture);
-    return s;
-}
-
-} // namespace
-
-QImage mirrored(const QImage& image)
-{
-    QImage out = image.convertToFormat(QImage::Format_RGB32);
-    const int w = out.width();
-    for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        std::reverse(row, row + w);
-    }
-    return out;
-}
-
 Piirto::F2& Piirto::f2()
 {
     if (!f2_) {
@@ -89,97 +64,25 @@ const Surface& Piirto::view(int player) const
     return views_[size_t(playerIndex(player, "view"))];
 }
 
-void Piirto::setPictureSource(PictureSource source)
+void Piirto::loadInto(Work surface, int16_t id)
 {
-    source_ = std::move(source);
-    ++generation_;
-    pairs_.clear();
-    pairBySprite_.clear();
-    pictures_.clear();
-}
-
-QImage Piirto::load(int16_t id) const
-{
-    return source_ ? source_(id) : LoadResPicture(id);
-}
-
-const Surface& Piirto::picture(int16_t id)
-{
-    auto it = pictures_.find(id);
-    if (it == pictures_.end())
-        it = pictures_.emplace(id, surfaceOf(load(id))).first;
-    return it->second;
-}
-
-const Piirto::Pair& Piirto::pair(int16_t id)
-{
-    auto it = pairs_.find(id);
-    if (it != pairs_.end())
-        return *it->second;
-
-    auto p = std::make_unique<Pair>();
-    p->sprite = picture(id);
-    p->mask = picture(add16(id, 1, "mask id"));
-    p->spriteMirrored.assignPicture(mirrored(p->sprite.image()));
-    p->maskMirrored.assignPicture(mirrored(p->mask.image()));
-
-    p->runs = runsOf(p->sprite, p->mask);
-    p->runsMirrored = runsOf(p->spriteMirrored, p->maskMirrored);
-    pairBySprite_[p->sprite.image().cacheKey()] = p.get();
-    return *pairs_.emplace(id, std::move(p)).first->second;
-}
-
-Piirto::Runs Piirto::runsOf(const Surface& sprite, const Surface& mask)
-{
-    Runs out;
-    const int w = std::min(sprite.width(), mask.width());
-    const int h = std::min(sprite.height(), mask.height());
-    // 0: leaves the target (white mask, black sprite), 1: copy (black mask), 2: combine
-    auto kind = [](QRgb s, QRgb m) {
-        if ((m & ~kAlpha) == 0)
-            return 1;
-        return ((m | kAlpha) == kWhite && (s & ~kAlpha) == 0) ? 0 : 2;
-    };
-    out.rowStart.reserve(size_t(h) + 1);
-    for (int y = 0; y < h; ++y) {
-        out.rowStart.push_back(int(out.runs.size()));
-        const auto* s = reinterpret_cast<const QRgb*>(sprite.image().constScanLine(y));
-        const auto* m = reinterpret_cast<const QRgb*>(mask.image().constScanLine(y));
-        int x = 0;
-        while (x < w) {
-            const int k = kind(s[x], m[x]);
-            int end = x + 1;
-            while (end < w && kind(s[end], m[end]) == k)
-                ++end;
-            if (k != 0)
-                out.runs.push_back({int16_t(x), int16_t(end), k == 1});
-            x = end;
-        }
-    }
-    out.rowStart.push_back(int(out.runs.size()));
-    return out;
-}
-
-void Piirto::loadInto(Surface& surface, int16_t id)
-{
-    if (!caching_) {
-        surface.assignPicture(load(id));
+    if (!pictures_.caching()) {
+        workSurface(surface).assignPicture(pictures_.load(id));
         return;
     }
     if (id % 2 == 1)
-        pair(id);  // a sprite: keep its runs ready for maskedDraw
-    surface = picture(id);
+        pictures_.pair(id);  // a sprite: keep its runs ready for maskedDraw
+    workSurface(surface) = pictures_.picture(id);
 }
 
-void Piirto::maskedDraw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask)
+void Piirto::maskedDraw(int player, int x, int y, Work sprite, Work mask)
 {
-    const auto it = pairBySprite_.find(sprite.image().cacheKey());
-    if (caching_ && it != pairBySprite_.end()
-        && it->second->mask.image().cacheKey() == mask.image().cacheKey()) {
-        drawRuns(target, x, y, sprite, mask, it->second->runs);
-        return;
-    }
-    MaskedDraw(target, x, y, sprite, mask);
+    const Surface& s = work(sprite);
+    const Surface& m = work(mask);
+    if (const Pictures::Pair* pair = pictures_.caching() ? pictures_.pairHeldBy(s, m) : nullptr)
+        pair->runs.draw(buffer(player), x, y, s, m);
+    else
+        MaskedDraw(buffer(player), x, y, s, m);
 }
 
 void Piirto::DrawSprite(int player, const SpriteRec& rec, int16_t id)
@@ -189,72 +92,41 @@ void Piirto::DrawSprite(int player, const SpriteRec& rec, int16_t id)
 
 void Piirto::DrawSpriteOn(Surface& target, const SpriteRec& rec, int16_t id)
 {
-    if (!caching_) {
+    Surface& sprite = workSurface(Work::Sprite);
+    Surface& mask = workSurface(Work::Mask);
+    if (!pictures_.caching()) {
         // As described: load both bitmaps, mirror through the scratch pair, two copies.
-        Sprite.assignPicture(load(id));
-        Mask.assignPicture(load(add16(id, 1, "mask id")));
-        const int w = Sprite.width();
-        const int h = Sprite.height();
+        sprite.assignPicture(pictures_.load(id));
+        mask.assignPicture(pictures_.load(add16(id, 1, "mask id")));
+        const int w = sprite.width();
+        const int h = sprite.height();
         if (rec.Flip != 0)
             FlipSprite();
-        BitBlt(target, rec.X, rec.Y, w, h, Mask, 0, 0, Rop::SrcAnd);
-        BitBlt(target, rec.X, rec.Y, w, h, Sprite, 0, 0, Rop::SrcInvert);
+        BitBlt(target, rec.X, rec.Y, w, h, mask, 0, 0, Rop::SrcAnd);
+        BitBlt(target, rec.X, rec.Y, w, h, sprite, 0, 0, Rop::SrcInvert);
         return;
     }
 
-    const Pair& p = pair(id);
+    const Pictures::Pair& p = pictures_.pair(id);
     if (rec.Flip != 0) {
-        Sprite2 = p.sprite;
-        Mask2 = p.mask;
-        Sprite = p.spriteMirrored;
-        Mask = p.maskMirrored;
-        drawRuns(target, rec.X, rec.Y, Sprite, Mask, p.runsMirrored);
+        workSurface(Work::Sprite2) = p.sprite;
+        workSurface(Work::Mask2) = p.mask;
+        sprite = p.spriteMirrored;
+        mask = p.maskMirrored;
+        p.runsMirrored.draw(target, rec.X, rec.Y, sprite, mask);
     } else {
-        Sprite = p.sprite;
-        Mask = p.mask;
-        drawRuns(target, rec.X, rec.Y, Sprite, Mask, p.runs);
-    }
-}
-
-// (target AND mask) XOR sprite in one pass, only over the columns that change.
-void Piirto::drawRuns(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
-                      const Runs& runs)
-{
-    const int top = std::max(0, -y);
-    const int bottom = std::min<int>(int(runs.rowStart.size()) - 1, target.height() - y);
-    const int left = std::max(0, -x);
-    const int right = std::min(sprite.width(), target.width() - x);
-    if (top >= bottom || left >= right)
-        return;
-    QImage& out = target.imageFor(QRect(x + left, y + top, right - left, bottom - top));
-    auto* base = reinterpret_cast<QRgb*>(out.bits());
-    const qsizetype stride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
-    for (int row = top; row < bottom; ++row) {
-        const auto* s = reinterpret_cast<const QRgb*>(sprite.image().constScanLine(row));
-        const auto* m = reinterpret_cast<const QRgb*>(mask.image().constScanLine(row));
-        QRgb* d = base + (y + row) * stride + x;
-        for (int r = runs.rowStart[row]; r < runs.rowStart[row + 1]; ++r) {
-            const Run& run = runs.runs[r];
-            const int begin = std::max<int>(left, run.begin);
-            const int end = std::min<int>(right, run.end);
-            if (begin >= end)
-                continue;
-            if (run.copy) {
-                std::memcpy(d + begin, s + begin, sizeof(QRgb) * size_t(end - begin));
-            } else {
-                for (int i = begin; i < end; ++i)
-                    d[i] = ((d[i] & m[i]) ^ s[i]) | kAlpha;
-            }
-        }
+        sprite = p.sprite;
+        mask = p.mask;
+        p.runs.draw(target, rec.X, rec.Y, sprite, mask);
     }
 }
 
 void Piirto::FlipSprite()
 {
-    Sprite2 = Sprite;
-    Mask2 = Mask;
-    Sprite.assignPicture(mirrored(Sprite2.image()));
-    Mask.assignPicture(mirrored(Mask2.image()));
+    workSurface(Work::Sprite2) = work(Work::Sprite);
+    workSurface(Work::Mask2) = work(Work::Mask);
+    workSurface(Work::Sprite).assignPicture(mirrored(work(Work::Sprite2).image()));
+    workSurface(Work::Mask).assignPicture(mirrored(work(Work::Mask2).image()));
 }
 
 void Piirto::ShowView(int player)

@@ -3,17 +3,14 @@
 // one sprite, optionally mirrored.
 #pragma once
 
+#include "drawing/pictures.h"
 #include "drawing/surface.h"
 #include "match/state.h"
 
 #include <QRect>
 
 #include <array>
-#include <functional>
-#include <memory>
 #include <optional>
-#include <unordered_map>
-#include <vector>
 
 namespace hovla {
 
@@ -43,14 +40,21 @@ public:
     Surface& view(int player);
     const Surface& view(int player) const;
 
-    // f1: the work surfaces.
-    Surface Sprite, Mask, Sprite2, Mask2, Sprite3, Mask3, Sprite4, Mask4;
+    // f1: the work surfaces a draw loads its pair into.
+    enum class Work { Sprite, Mask, Sprite2, Mask2, Sprite3, Mask3, Sprite4, Mask4 };
+    const Surface& work(Work surface) const { return work_[size_t(surface)]; }
 
     // DrawSprite1 and DrawSprite2: draws the pair id, id + 1 into the player's
     // back buffer at the record's place, mirrored when its Flip is set.
     void DrawSprite(int player, const SpriteRec& rec, int16_t id);
     void DrawSpriteOn(Surface& target, const SpriteRec& rec, int16_t id);
     void FlipSprite();
+
+    // Loads bitmap id into a work surface, which takes its size, and the
+    // masked draw of a work pair into the player's back buffer: quick when
+    // they hold a pair as loaded, exactly the same pixels either way.
+    void loadInto(Work surface, int16_t id);
+    void maskedDraw(int player, int x, int y, Work sprite, Work mask);
 
     // ShowView1 and ShowView2: the player's back buffer to the view.
     void ShowView(int player);
@@ -60,48 +64,11 @@ public:
     // Gives a view a picture of its own, all of it to be shown.
     void setViewPicture(int player, const Surface& picture);
 
-    // Loads bitmap id into a work surface, which takes its size.
-    void loadInto(Surface& surface, int16_t id);
-    // The masked draw of a sprite surface and its mask; quick when they hold
-    // a pair as loaded, exactly the same pixels either way.
-    void maskedDraw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask);
-
-    // Decoded bitmaps and mirrored copies are kept; with caching off every
-    // draw decodes and mirrors again. Both draw exactly the same pixels.
-    void setCaching(bool on)
-    {
-        caching_ = on;
-        ++generation_;
-    }
-    bool caching() const { return caching_; }
-    // Changes whenever the pictures drawn might change.
-    unsigned generation() const { return generation_; }
-
-    // Where numbered bitmaps come from: the game's own pack unless a test says.
-    using PictureSource = std::function<QImage(int16_t id)>;
-    void setPictureSource(PictureSource source);
+    Pictures& pictures() { return pictures_; }
+    const Pictures& pictures() const { return pictures_; }
 
 private:
-    // Per row, the columns [begin, end) that change what lies under them:
-    // copied straight where the mask is black, combined where it is not.
-    struct Run {
-        int16_t begin, end;
-        bool copy;
-    };
-    struct Runs {
-        std::vector<Run> runs;
-        std::vector<int> rowStart;  // runs of row y: [rowStart[y], rowStart[y + 1])
-    };
-    static Runs runsOf(const Surface& sprite, const Surface& mask);
-    struct Pair {
-        Surface sprite, mask, spriteMirrored, maskMirrored;
-        Runs runs, runsMirrored;
-    };
-    const Pair& pair(int16_t id);
-    QImage load(int16_t id) const;
-    const Surface& picture(int16_t id);
-    static void drawRuns(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
-                         const Runs& runs);
+    Surface& workSurface(Work surface) { return work_[size_t(surface)]; }
 
     struct F2 {
         Surface pHovla1, pHovla2, Pihalla;
@@ -113,20 +80,13 @@ private:
     F2& f2();
     F3& f3();
 
+    Pictures pictures_;
     ViewSink* sink_ = nullptr;
-    bool caching_ = true;
-    unsigned generation_ = 0;
-    PictureSource source_;
     std::optional<F2> f2_;
     std::optional<F3> f3_;
+    std::array<Surface, 8> work_;
     std::array<bool, 2> presented_{};  // the view held the whole buffer at the last present
     std::array<Surface, 2> views_{Surface(kViewWidth, kViewHeight), Surface(kViewWidth, kViewHeight)};
-    std::unordered_map<int16_t, std::unique_ptr<Pair>> pairs_;
-    std::unordered_map<qint64, const Pair*> pairBySprite_;  // by the sprite image's key
-    std::unordered_map<int16_t, Surface> pictures_;
 };
-
-// Mirrors an image left to right: column i goes to w - 1 - i.
-QImage mirrored(const QImage& image);
 
 } // namespace hovla

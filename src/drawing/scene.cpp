@@ -35,7 +35,7 @@ void Module1::RedrawScenes()
 void Module1::RedrawScene(int p)
 {
     auto draw = [&](const SpriteRec& rec, int16_t id) { piirto_.DrawSprite(p, rec, id); };
-    if (piirto_.caching()) {
+    if (piirto_.pictures().caching()) {
         piirto_.buffer(p).assignPicture(backdrop(p));
     } else {  // every layer, every time
         piirto_.buffer(p).assignPicture(piirto_.roomPicture(p));
@@ -62,12 +62,12 @@ void Module1::RedrawScene(int p)
 const Surface& Module1::backdrop(int p)
 {
     Backdrop& b = backdrops_[p];
-    if (b.generation != piirto_.generation() || b.stove != s_.Stove(p) || b.body != s_.Body(p)
+    if (b.generation != piirto_.pictures().generation() || b.stove != s_.Stove(p) || b.body != s_.Body(p)
         || b.bucketBack != s_.Bucket(p, 0)) {
         b.stove = s_.Stove(p);
         b.body = s_.Body(p);
         b.bucketBack = s_.Bucket(p, 0);
-        b.generation = piirto_.generation();
+        b.generation = piirto_.pictures().generation();
         b.image = Surface();
         b.image.assignPicture(piirto_.roomPicture(p).image().copy());
         piirto_.DrawSpriteOn(b.image, b.stove, 201);
@@ -131,7 +131,7 @@ void Module1::printReadout(int player, int which, const QRect& r, const std::str
     Surface& buffer = piirto_.buffer(player);
     const QRect area = r.intersected(buffer.image().rect());
     Printed& last = printedRects_[player][which];
-    if (last.line == line && last.rect == area && last.generation == piirto_.generation()) {
+    if (last.line == line && last.rect == area && last.generation == piirto_.pictures().generation()) {
         QImage& out = buffer.imageFor(area);
         for (int y = 0; y < area.height(); ++y)
             std::memcpy(out.scanLine(area.y() + y) + area.x() * sizeof(QRgb), last.pixels.constScanLine(y),
@@ -153,7 +153,7 @@ void Module1::printReadout(int player, int which, const QRect& r, const std::str
         // Only a line whose ink stayed inside its rectangle can be copied next time.
         last = Printed{};
         if (inkInside(under, buffer.image(), inked, area))
-            last = Printed{line, area, piirto_.generation(), buffer.image().copy(area)};
+            last = Printed{line, area, piirto_.pictures().generation(), buffer.image().copy(area)};
     }
     piirto_.present(player, r);
 }

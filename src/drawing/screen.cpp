@@ -26,29 +26,29 @@ void ScreenDrawing::AssignRoom(int player)
 // The lake strip in Sprite3 and Mask3, the cabin in Sprite4 and Mask4.
 void ScreenDrawing::LoadLakeAndCabin()
 {
-    piirto.loadInto(piirto.Sprite3, 307);
-    piirto.loadInto(piirto.Mask3, 308);
-    piirto.loadInto(piirto.Sprite4, 309);
-    piirto.loadInto(piirto.Mask4, 310);
+    piirto.loadInto(Piirto::Work::Sprite3, 307);
+    piirto.loadInto(Piirto::Work::Mask3, 308);
+    piirto.loadInto(Piirto::Work::Sprite4, 309);
+    piirto.loadInto(Piirto::Work::Mask4, 310);
 }
 
 void ScreenDrawing::DrawCabin(int player, int x, int y)
 {
-    piirto.maskedDraw(piirto.buffer(player), x, y, piirto.Sprite4, piirto.Mask4);
+    piirto.maskedDraw(player, x, y, Piirto::Work::Sprite4, Piirto::Work::Mask4);
 }
 
 // The walker is loaded into Sprite2 and Mask2 for every frame: a mirrored
 // draw uses the same pair as scratch.
 void ScreenDrawing::DrawWalker(int player, int x, int y)
 {
-    piirto.loadInto(piirto.Sprite2, 311);
-    piirto.loadInto(piirto.Mask2, 312);
-    piirto.maskedDraw(piirto.buffer(player), x, y, piirto.Sprite2, piirto.Mask2);
+    piirto.loadInto(Piirto::Work::Sprite2, 311);
+    piirto.loadInto(Piirto::Work::Mask2, 312);
+    piirto.maskedDraw(player, x, y, Piirto::Work::Sprite2, Piirto::Work::Mask2);
 }
 
 void ScreenDrawing::DrawLakeStrip(int player, int x, int y)
 {
-    piirto.maskedDraw(piirto.buffer(player), x, y, piirto.Sprite3, piirto.Mask3);
+    piirto.maskedDraw(player, x, y, Piirto::Work::Sprite3, Piirto::Work::Mask3);
 }
 
 } // namespace hovla

@@ -24,6 +24,14 @@ double waveSeconds(const std::string& path)
     return byteRate ? double(u32(40)) / byteRate : 0.0;
 }
 
+// "#1", "#2", ...
+std::string numbered(int n)
+{
+    std::string id = "#";
+    id += std::to_string(n);
+    return id;
+}
+
 struct SilentBuffer : SoundBuffer {
     int32_t GetStatus() override { return 0; }
     void SetPan(int32_t) override {}
@@ -35,7 +43,7 @@ struct SilentBuffer : SoundBuffer {
 } // namespace
 
 RecordingSoundService::Buffer::Buffer(RecordingSoundService& service, std::string f, double seconds)
-    : id("#" + std::to_string(++service.made)), file(std::move(f)), service_(service), seconds_(seconds)
+    : id(numbered(++service.made)), file(std::move(f)), service_(service), seconds_(seconds)
 {
 }
 
