@@ -164,7 +164,7 @@ TEST(Windows, TheSlidersAndMuteReachTheNextPlay)
     m.hsbPan->setValue(0);
     EXPECT_TRUE(p.service.log.empty());  // moving a slider plays nothing
     p.app.sound.PlaySoundFile("kiuas.wav");
-    const std::string kiuas = "#" + std::to_string(p.service.made);
+    const std::string kiuas = std::string("#").append(std::to_string(p.service.made));
     EXPECT_EQ(p.service.log, (std::vector<std::string>{kiuas + " from " + p.app.sound.SoundFolder + "kiuas.wav",
                                                        kiuas + " SetPan -10000", kiuas + " Play 0"}));
 
@@ -176,7 +176,7 @@ TEST(Windows, TheSlidersAndMuteReachTheNextPlay)
     m.hsbPan->setValue(50);
     m.hsbVolume->setValue(80);
     p.app.sound.PlaySoundFile("ulos1.wav");
-    const std::string ulos = "#" + std::to_string(p.service.made);
+    const std::string ulos = std::string("#").append(std::to_string(p.service.made));
     EXPECT_EQ(p.service.log, (std::vector<std::string>{ulos + " from " + p.app.sound.SoundFolder + "ulos1.wav",
                                                        ulos + " SetVolume -1200", ulos + " Play 0"}));
 }

@@ -45,13 +45,13 @@ void Module1::RedrawScene(int p)
     }
     const SpriteRec& ladle = s_.Ladle(p, s_.LadlePose(p));
     draw(ladle, ladle.Id);
-    if (s_.Water(p).Extra1 > 0)
+    if (s_.Water(p).portionsLeft() > 0)
         draw(s_.Water(p), s_.Water(p).Id);
     draw(s_.Bucket(p, 1), 205);
     const SpriteRec& arm = s_.Arm(p, s_.ThrowPhase(p));
     draw(arm, arm.Id);
     draw(s_.Head(p), s_.Head(p).Id);
-    if (s_.Steam(p).Flip != 0)
+    if (s_.Steam(p).cloudShown() != 0)
         draw(s_.Steam(p), s_.Steam(p).Id);
 
     piirto_.ShowView(p);

@@ -142,9 +142,9 @@ void Game::EndMatch()
 
 void Game::Throw(int p)
 {
-    if (s.Outside(p) || s.Water(p).Extra1 < 1)
+    if (s.Outside(p) || s.Water(p).portionsLeft() < 1)
         return;
-    s.Water(p).Extra1 = add16(s.Water(p).Extra1, -1, "Water.Extra1 - 1");
+    s.Water(p).portionsLeft() = add16(s.Water(p).portionsLeft(), -1, "Water.Extra1 - 1");
     io_.timers.setEnabled(swingTimer(p), true);
 }
 
@@ -158,7 +158,7 @@ void Game::GoOutdoors(int p)
     SpriteRec& walker = s.Head(p);
     walker.X = kHomeX;
     walker.Y = 300;
-    walker.Extra1 = -2;
+    walker.walkerStep() = -2;
     walker.Flip = 0;
     // The yard goes into the back buffer; the trip's first tick shows it full.
     io_.drawing.AssignYard(p);
@@ -184,11 +184,11 @@ void Game::SwingTick(int p)
     if (s.ThrowPhase(p) == 4) {  // the water hits the stones
         s.ThrowPhase(p) = 0;
         s.LadlePose(p) = 0;
-        s.Steam(p).Flip = True16;
+        s.Steam(p).cloudShown() = True16;
         s.Steam(p).Id = 301;
         s.Water(p).Y = add16(s.Water(p).Y, 4, "Water.Y + 4");
-        s.Ladle(p, 0).X = s.Arm(p, 0).Extra1;
-        s.Ladle(p, 0).Y = s.Arm(p, 0).Extra2;
+        s.Ladle(p, 0).X = s.Arm(p, 0).ladleX();
+        s.Ladle(p, 0).Y = s.Arm(p, 0).ladleY();
         io_.sound.PlaySoundFile("kiuas.wav");
         io_.timers.setEnabled(steamTimer(p), true);
         return;
@@ -197,8 +197,8 @@ void Game::SwingTick(int p)
         s.LadlePose(p) = 1;
     SpriteRec& ladle = s.Ladle(p, s.LadlePose(p));
     const SpriteRec& arm = s.Arm(p, s.ThrowPhase(p));
-    ladle.X = arm.Extra1;
-    ladle.Y = arm.Extra2;
+    ladle.X = arm.ladleX();
+    ladle.Y = arm.ladleY();
     io_.drawing.RedrawScenes();
     if (!s.GameStopped)
         io_.timers.setEnabled(swingTimer(p), true);
@@ -213,7 +213,7 @@ void Game::SteamTick(int p)
     s.Temperature(p) = s.Temperature(p) + 5.0;
     io_.drawing.RedrawScenes();
     if (s.Steam(p).Id == 305) {
-        s.Steam(p).Flip = 0;
+        s.Steam(p).cloudShown() = 0;
         io_.drawing.RedrawScenes();
         return;
     }
@@ -236,12 +236,12 @@ void Game::TripTick(int p)
         if (j == 1) {
             io_.drawing.DrawCabin(p, kCabinX, kCabinY);
             SpriteRec& walker = s.Head(p);
-            walker.X = add16(walker.X, walker.Extra1, "Head.X + Head.Extra1");
+            walker.X = add16(walker.X, walker.walkerStep(), "Head.X + Head.Extra1");
             if (walker.X <= kTurnX)
-                walker.Extra1 = 2;
+                walker.walkerStep() = 2;
             if (walker.X == kSoundX)
                 io_.sound.PlaySoundFile("ulos1.wav");
-            if (walker.Extra1 == 2 && walker.X >= kHomeX) {
+            if (walker.walkerStep() == 2 && walker.X >= kHomeX) {
                 ReturnHome(p);
                 return;
             }
@@ -272,7 +272,7 @@ void Game::ReturnHome(int p)
     s.Head(p).X = p == 0 ? 20 : 340;
     s.Head(p).Y = 100;
     s.Water(p).Y = 500;
-    s.Water(p).Extra1 = 5;
+    s.Water(p).portionsLeft() = 5;
     s.Head(p).Id = 101;
     io_.drawing.RedrawScenes();
 }
@@ -311,7 +311,7 @@ void Game::StartMatch()
     // last match's end carries over.
     for (int p = 0; p < 2; ++p) {
         s.LadlePose(p) = 0;
-        s.Steam(p).Flip = 0;
+        s.Steam(p).cloudShown() = 0;
         io_.timers.setEnabled(swingTimer(p), false);
         io_.timers.setEnabled(steamTimer(p), false);
         io_.timers.setEnabled(tripTimer(p), false);

@@ -22,6 +22,16 @@ struct SpriteRec {
     int16_t Extra1 = 0;
     int16_t Extra2 = 0;
     bool operator==(const SpriteRec&) const = default;
+
+    // What the spare fields mean in the records that use them.
+    int16_t& portionsLeft() { return Extra1; }       // Water: throws left in the bucket
+    int16_t portionsLeft() const { return Extra1; }
+    int16_t& walkerStep() { return Extra1; }         // Head on a trip: -2 out, 2 back
+    int16_t walkerStep() const { return Extra1; }
+    int16_t ladleX() const { return Extra1; }        // Arm: where the held ladle's left edge goes
+    int16_t ladleY() const { return Extra2; }        // Arm: and its top
+    int16_t& cloudShown() { return Flip; }           // Steam: -1 shown, 0 hidden
+    int16_t cloudShown() const { return Flip; }
 };
 
 // Player index: 0 is player 1 (left view), 1 is player 2 (right view).
