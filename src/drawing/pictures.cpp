@@ -1,5 +1,6 @@
 #include "drawing/pictures.h"
 
+#include "drawing/catalogue.h"
 #include "drawing/resources.h"
 #include "match/checked.h"
 
@@ -132,6 +133,14 @@ const Pictures::Pair& Pictures::pair(int16_t id)
     p->runsMirrored = SpriteRuns::of(p->spriteMirrored, p->maskMirrored);
     pairBySprite_[p->sprite.image().cacheKey()] = p.get();
     return *pairs_.emplace(id, std::move(p)).first->second;
+}
+
+void Pictures::decodeAll()
+{
+    if (!caching_)
+        return;
+    for (const CatalogueEntry& e : kCatalogue)
+        pair(e.id);
 }
 
 const Pictures::Pair* Pictures::pairHeldBy(const Surface& sprite, const Surface& mask) const

@@ -44,6 +44,9 @@ public:
     // Decoded once and kept.
     const Surface& picture(int16_t id);
     const Pair& pair(int16_t id);
+    // Decodes every pair of the catalogue now, so that no draw in play waits
+    // for its first decoding.
+    void decodeAll();
     // The kept pair whose sprite and mask these surfaces hold, if any.
     const Pair* pairHeldBy(const Surface& sprite, const Surface& mask) const;
 

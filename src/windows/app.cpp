@@ -56,7 +56,10 @@ void ClockDriver::poll()
         return;
     const long late = due - ticks_;
     ticks_ = due;  // counted first: a nested poll goes on from the next tick
+    QElapsedTimer took;
+    took.start();
     guard_([this, late] { service_.advance(late); });
+    longestTick_ = std::max(longestTick_, took.nsecsElapsed());
 }
 
 // ---- the program ----
@@ -111,6 +114,9 @@ void App::start()
     });
     pl.show();
     clock.start();
+    // Every picture decoded while the first screen waits for a key, so that
+    // the first throw or trip does not wait for it.
+    QTimer::singleShot(0, &pl, [this] { guard([this] { drawing.piirto.pictures().decodeAll(); }); });
 }
 
 bool App::eventFilter(QObject*, QEvent* event)

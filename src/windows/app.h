@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace hovla {
 
@@ -31,6 +32,8 @@ public:
     void start();
     void stop() { timer_.stop(); }
     long ticks() const { return ticks_; }
+    // The longest a tick's handlers took since the last call, in nanoseconds.
+    qint64 takeLongestTick() { return std::exchange(longestTick_, 0); }
 
 private:
     void poll();
@@ -42,6 +45,7 @@ private:
     QTimer timer_;
     QElapsedTimer elapsed_;
     long ticks_ = 0;
+    qint64 longestTick_ = 0;
 };
 
 class App : public Windows, public SoundSettings {

@@ -4,6 +4,7 @@
 #include "drawing/fonts.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,12 +23,15 @@ ViewWidget::ViewWidget(const Surface& surface, QWidget* parent) : QWidget(parent
 
 void ViewWidget::paintEvent(QPaintEvent* event)
 {
+    QElapsedTimer took;
+    took.start();
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& area : event->region()) {
         painter.drawImage(area, surface_.image(), area);
         paintedArea_ += qint64(area.width()) * area.height();
     }
+    longestPaint_ = std::max(longestPaint_, took.nsecsElapsed());
 }
 
 PL::PL(Piirto& piirto)

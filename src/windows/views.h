@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace hovla {
 
@@ -19,6 +20,8 @@ public:
     ViewWidget(const Surface& surface, QWidget* parent);
     // Pixels painted so far, in view pixels: what the window was sent.
     long long paintedArea() const { return paintedArea_; }
+    // The longest a paint took since the last call, in nanoseconds.
+    qint64 takeLongestPaint() { return std::exchange(longestPaint_, 0); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +29,7 @@ protected:
 private:
     const Surface& surface_;
     long long paintedArea_ = 0;
+    qint64 longestPaint_ = 0;
 };
 
 class PL : public QWidget, public ViewSink {
