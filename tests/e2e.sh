@@ -5,7 +5,7 @@ set -euo pipefail
 build=$1
 shots=$(mktemp -d)
 export SDL_AUDIODRIVER=dummy
-for _ in $(seq 50); do  # the X server may still be starting up
+for _ in $(seq 50); do  # the X server may still be starting up (it runs with -noreset)
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
 done
