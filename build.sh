@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev
           fonts-comic-neue libgtest-dev libgmock-dev libbenchmark-dev
           libebur128-dev xvfb xauth xdotool imagemagick x11-utils sox desktop-file-utils
-          appstream locales lintian dpkg-dev file)
+          appstream locales lintian dpkg-dev file jq)
 
 install_missing() {
     local missing=()
