@@ -749,55 +749,63 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam rising off the stones: round puffs, a wide dense bank of
-// them low over the heap, rounder billows above and small grey wisps at the
-// top, thinning as it rises, the rim feathering out into a scatter of
-// droplets well inside the box. Every lit pixel is a light grey from 0xB0 to 0xFF, so lightening what
-// lies under it (bitwise OR) never tints it. The cloud is always drawn
-// mirrored, at the stove's own place: player 1's room shows its drawn columns
-// 0..111 and player 2's room columns 30..121, so its mass sits between them.
+// A cloud of steam rising off the stones, shaded smoothly in light greys: a
+// stem of steam on the heap swelling into round billows under a lumpy crown.
+// Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies under
+// it (bitwise OR) never tints it. The cloud is always drawn mirrored, at the
+// stove's own place: player 1's room shows its drawn columns 0..111 and
+// player 2's room columns 30..121, so it lies between those cuts and thins
+// out, greyer and narrower, before it reaches either.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamMiddle = 70;  // drawn column over the heap's crown, halfway between the cuts
+constexpr double kSteamLeft = 31, kSteamRight = 110;  // the first and last drawn columns it may light
+constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
 
 struct Puff {
-    double x, y, r;    // centre and radius, in drawn columns and rows
-    double squash;     // height over width
-    double bright;     // how white its lit side is: the wisps are greyer
+    double x, y, r;  // centre and radius, in drawn columns and rows
+    double squash;   // height over width
 };
 
-// From the back to the front: wisps, billows, then the bank lying on the
-// stones, each layer narrower and smaller than the one below it. `scale`
-// sizes the whole cloud round the heap's crown.
-std::vector<Puff> steamPuffs(double scale, int seed)
+// One frame's cloud, round the middle column.
+struct CloudShape {
+    int billows;       // across the body of the cloud
+    double halfWidth;  // from the middle to the outermost billow's centre
+    double size;       // a billow's radius over the distance between neighbours: apart below 0.5
+    double body;       // the row the billows' centres lie on
+    double crown;      // the row the tops of the highest billows reach
+    double stem;       // half width of the steam where it leaves the stones; 0 when it has risen off them
+    double bright;     // how white its lit tops get, 0..1
+    int seed;
+};
+
+// From the back to the front: the crown's billows, the body's, then the stem
+// rising off the stones.
+std::vector<Puff> steamPuffs(const CloudShape& c)
 {
-    Rng rng{uint64_t(seed)};
+    Rng rng{uint64_t(c.seed)};
     std::vector<Puff> puffs;
-    auto layer = [&](int count, double halfWidth, double y, double r, double squash, double bright, double droop) {
-        for (int i = 0; i < count; ++i) {
-            const double t = count == 1 ? 0.0 : i / double(count - 1) * 2 - 1;
-            const double k = (1 - 0.3 * t * t) * rng.range(0.88, 1.1);  // bigger in the middle
-            const double across = t * halfWidth * (t < 0 ? 0.75 : 1.0);  // player 2 loses the left end
-            Puff f{kSteamMiddle + across + rng.range(-2.5, 2.5), y + rng.range(-1.5, 1.5) + droop * t * t,
-                   r * k, squash, bright};
-            // every puff well inside the box, and the further from the middle
-            // the further in, so the cloud's ends and top round off
-            const double side = 6 + 0.35 * std::abs(f.y - kSteamH / 2.0);
-            f.x = std::clamp(f.x, side + f.r, kSteamW - side - f.r);
-            const double top = 2 + 7 * std::pow((f.x - kSteamMiddle) / 50, 2);
-            f.y = std::clamp(f.y, top + f.r * squash, kSteamH - 3 - f.r * squash);
-            puffs.push_back(f);
-        }
-    };
-    layer(2 + int(std::lround(2 * scale)), 6 + 24 * scale, 24 - 15 * scale, 3 + 5 * scale, 0.75, 0.6, 8);  // wisps
-    layer(4 + int(std::lround(2 * scale)), 10 + 34 * scale, 25 - 9 * scale, 7 + 6 * scale, 0.88, 0.82, 6);  // billows
-    layer(3 + int(std::lround(2 * scale)), 8 + 20 * scale, 23.5, 9 + 5 * scale, 0.58, 1.0, -4);  // rising off the stones
+    const double step = c.billows > 1 ? 2 * c.halfWidth / (c.billows - 1) : 0;
+    const double r = std::max(5.0, step * c.size);
+    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, a little higher
+        const double cr = r * rng.range(0.62, 0.8);
+        const double x = kSteamMiddle - c.halfWidth + step * (i + 0.5) + rng.range(-2, 2);
+        puffs.push_back({x, c.crown + cr * 0.85 + rng.range(0, 2.5), cr, 0.85});
+    }
+    for (int i = 0; i < c.billows; ++i) {
+        const double t = c.billows > 1 ? i / double(c.billows - 1) * 2 - 1 : 0;
+        const double br = r * (1 - 0.25 * t * t) * rng.range(0.9, 1.08);  // smaller towards the ends
+        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5), c.body + 3 * t * t + rng.range(-1.5, 1.5),
+                         br, 0.8});
+    }
+    if (c.stem > 0)
+        for (double t : {-0.55, 0.0, 0.55})
+            puffs.push_back({kSteamMiddle + t * c.stem + rng.range(-1.5, 1.5), kSteamH - 6.0, c.stem * 0.5, 0.6});
     return puffs;
 }
 
-// How far inside a puff a point lies, in pixels (negative outside).
-double insidePuff(const Puff& f, double px, double py)
+// Signed distance to a puff's outline, in pixels, negative inside.
+double puffDistance(const Puff& f, double px, double py)
 {
-    return f.r - std::hypot(px - f.x, (py - f.y) / f.squash);
+    return std::hypot(px - f.x, (py - f.y) / f.squash) - f.r;
 }
 
 // The grey to store so that, lightening `under`, it shows as a grey no
@@ -811,67 +819,51 @@ int neutralOver(int grey, QRgb under)
     return 0xFF;
 }
 
-// An even scatter of thresholds in 0..1, without clumps or streaks, so that
-// a rim dithered with it reads as a soft gradient.
-double scatter(int x, int y)
-{
-    const double f = 0.06711056 * x + 0.00583715 * y;
-    const double g = 52.9829189 * (f - std::floor(f));
-    return g - std::floor(g);
-}
-
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
 // rooms at the same place, and over the neutral grey heat shield elsewhere.
-QImage steam(double scale, int seed, const Pair& stove)
+QImage steam(const CloudShape& shape, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    const std::vector<Puff> puffs = steamPuffs(scale, seed);
+    const std::vector<Puff> puffs = steamPuffs(shape);
     const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
-    // the rim, from nothing to the whole cloud: outside and inside the puffs' outline
-    constexpr double kOut = 3.0, kIn = 2.0;
-    const double faint = 0.7 + 0.3 * std::min(scale, 1.0);  // the smaller cloud is thinner
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             const double px = i + 0.5, py = y + 0.5;
-            // the frontmost puff at this point decides its shade
+            // the puffs melt into one outline; the frontmost puff here decides the shade
+            double d = 1e9;
             const Puff* front = nullptr;
-            double inside = -kSteamW, inFront = 0;
+            double inFront = 0;
             for (const Puff& f : puffs) {
-                const double d = insidePuff(f, px, py);
-                if (d > 0) {
+                const double fd = puffDistance(f, px, py);
+                d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
+                if (fd < 0) {
                     front = &f;
-                    inFront = d;
+                    inFront = -fd;
                 }
-                inside = std::max(inside, d);
             }
-            // it rises from among the stones: thinning out towards the bottom row
-            const double rising = (kSteamH - 1.5 - py) * 1.3 - 1.5 + 5 * (fbm(px / 7.0, 1.5, uint32_t(seed) + 5, 2) - 0.5);
-            const double ragged = std::min(inside, rising) + 1.6 * (fbm(px / 5.0, py / 5.0, uint32_t(seed), 2) - 0.5);
-            if (ragged <= -kOut)
+            // thinning out towards either cut: the outline draws in and the grey deepens
+            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px);
+            const double reach = std::clamp(fromCut / 10, 0.0, 1.0);
+            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, uint32_t(shape.seed), 2) - 0.5);
+            // and narrowing down to where it leaves the stones
+            const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
+            d += 14 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
+            if (d >= 0 || fromCut < 0)
                 continue;
-            // thinner the higher it rises: the wisps on top let the wall show through
-            const double thick = faint * std::clamp(0.6 + 0.4 * (py - 3) / 14, 0.6, 1.0);
-            double tone;
-            if (front && ragged >= kIn) {
-                if (scatter(i, y) >= thick)
-                    continue;
-                // a sphere lit from the upper left: white on top, grey beneath
+            double tone = 0.2;
+            if (front) {
+                // a ball lit from the upper left: white on top, grey beneath
                 const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
                 const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
                 const double light = std::max(0.0, u * lx + v * ly + z * lz);
-                const double body = std::clamp((ragged - kIn) / 3, 0.0, 1.0);  // thin near the rim
-                tone = faint * front->bright * (0.2 + 0.8 * light) * (0.4 + 0.6 * body);
-                // a soft grey fold along the top of this puff where it lies over one behind it
-                if (inFront < 2.5 && inside > inFront + 1 && py < front->y)
-                    tone *= 0.6 + 0.4 * inFront / 2.5;
-            } else {
-                // the rim: droplets ever fewer towards the outside, evenly spread
-                const double near = std::clamp((ragged + kOut) / (kOut + kIn), 0.0, 1.0);
-                if (scatter(i, y) >= std::pow(near, 1.4) * thick)
-                    continue;
-                tone = 0.12 * near;
+                tone = shape.bright * (0.15 + 0.85 * light);
+                // a soft grey fold where this puff's rim lies over the one behind it
+                if (inFront < 3 && -d > inFront + 1 && py > front->y - front->r * front->squash * 0.2)
+                    tone *= 0.55 + 0.45 * inFront / 3;
             }
+            tone *= 0.45 + 0.55 * std::clamp(-d / 3, 0.0, 1.0);  // thin at the rim
+            tone *= 0.35 + 0.65 * reach;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
             const int v = stove.mask.pixel(stoveColumn, y) == 0xFF000000
@@ -1238,9 +1230,10 @@ std::vector<Bitmap> spritePictures()
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.55, 301, stovePair)), 24);
-    add(out, 303, complementPair(steam(1.36, 303, stovePair)), 24);
-    add(out, 305, complementPair(steam(0.45, 305, stovePair)), 24);
+    // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
+    add(out, 301, complementPair(steam({6, 33, 1.1, 15, 0, 32, 1.0, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({5, 31, 1.12, 15, 1, 30, 0.9, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 0, 0.85, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
