@@ -304,8 +304,8 @@ constexpr bool kRestingLadleMirrored[2] = {false, true};
 constexpr int kWaterLeft[2] = {45, 333};
 constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
 
-// The water surface's ellipse within the water picture.
-constexpr QRectF kWaterSurface(2, 4, 115, 35);
+// The water surface's ellipse within the water picture: all of it.
+constexpr QRectF kWaterSurface(1, 1, 117, 41);
 
 // The water's ellipse in the bucket's own picture at the level `top` of
 // `room`: player 1's bucket stands at (20, 400), player 2's at (280, 400)
@@ -320,21 +320,58 @@ QRectF waterInBucket(int room, int top)
                      : QRectF(280 + kBucketW - right, y, right - left, kWaterSurface.height());
 }
 
-// The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
-// upper left, behind the rim, and runs on down the front wall. Its inside is dark wood, so the water surface, which lightens
-// what lies under it, keeps its own teal there and the wet wall shows above it.
-constexpr QRectF kBucketRim(10, 84, 158, 78);
-constexpr QRectF kBucketInside(18, 90, 142, 66);
-constexpr double kTallStaveLeft = 11, kTallStaveRight = 44, kTallStaveTop = 4;
-constexpr double kStaveStep = 19.6;  // width of the other staves along the front
+// An ellipse by its centre and radii, to move between two of them.
+struct Oval {
+    double cx, cy, rx, ry;
+    bool holds(double x, double y) const { return std::pow((x - cx) / rx, 2) + std::pow((y - cy) / ry, 2) <= 1; }
+    static Oval of(const QRectF& r) { return {r.center().x(), r.center().y(), r.width() / 2, r.height() / 2}; }
+    Oval towards(const Oval& o, double s) const
+    {
+        return {cx + (o.cx - cx) * s, cy + (o.cy - cy) * s, rx + (o.rx - rx) * s, ry + (o.ry - ry) * s};
+    }
+};
 
+// The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
+// upper left, behind the rim, and runs on down the front wall. Its opening,
+// the inside of the rim, lies just round the water at its fullest in both
+// rooms, so a full bucket shows water from wall to wall. Inside it is wet dark
+// wood, so the water surface, which lightens what lies under it, keeps its
+// own teal there.
+Oval bucketOpening()
+{
+    const QRectF both = waterInBucket(0, kWaterTops[0]).united(waterInBucket(1, kWaterTops[0]));
+    return Oval::of(both.adjusted(-1.5, -1.5, 1.5, 1.5));
+}
+
+// The rim's top, from the opening out to the staves' outer faces, as flat as the opening.
+Oval bucketRim()
+{
+    constexpr double kThick = 10;
+    const Oval o = bucketOpening();
+    return {o.cx, o.cy, o.rx + kThick, o.ry + kThick * o.ry / o.rx};
+}
+
+QRectF box(const Oval& o) { return QRectF(o.cx - o.rx, o.cy - o.ry, 2 * o.rx, 2 * o.ry); }
+
+constexpr double kTallStaveLeft = 13, kTallStaveRight = 45, kTallStaveTop = 4;
+constexpr double kStaveStep = 19.6;  // width of the other staves along the front
+constexpr double kBucketBottom = 196;  // the lowest point of the front wall
+
+// The front wall with the front half of the rim's top: it hides the water
+// below the opening's front edge when the water has sunk.
 QPainterPath bucketWall()
 {
+    const Oval rim = bucketRim(), opening = bucketOpening();
+    const double left = rim.cx - rim.rx, right = rim.cx + rim.rx, bulge = rim.ry * 4 / 3;
+    const double inner = opening.ry * 4 / 3;
     QPainterPath wall;
-    wall.moveTo(12, 124);
-    wall.cubicTo(12, 170, 166, 170, 166, 124);  // the front of the rim
-    wall.lineTo(156, 190);
-    wall.cubicTo(150, 204, 28, 204, 22, 190);
+    wall.moveTo(left, rim.cy);
+    wall.lineTo(opening.cx - opening.rx, opening.cy);
+    wall.cubicTo(opening.cx - opening.rx, opening.cy + inner, opening.cx + opening.rx, opening.cy + inner,
+                 opening.cx + opening.rx, opening.cy);
+    wall.lineTo(right, rim.cy);
+    wall.lineTo(right - 8, kBucketBottom - bulge * 0.75);
+    wall.cubicTo(right - 8, kBucketBottom, left + 8, kBucketBottom, left + 8, kBucketBottom - bulge * 0.75);
     wall.closeSubpath();
     return wall;
 }
@@ -369,17 +406,6 @@ void tallStave(QPainter& p)
         p.drawLine(QPointF(x, 38), QPointF(x + 0.8, 140));
 }
 
-// An ellipse by its centre and radii, to move between two of them.
-struct Oval {
-    double cx, cy, rx, ry;
-    bool holds(double x, double y) const { return std::pow((x - cx) / rx, 2) + std::pow((y - cy) / ry, 2) <= 1; }
-    static Oval of(const QRectF& r) { return {r.center().x(), r.center().y(), r.width() / 2, r.height() / 2}; }
-    Oval towards(const Oval& o, double s) const
-    {
-        return {cx + (o.cx - cx) * s, cy + (o.cy - cy) * s, rx + (o.rx - rx) * s, ry + (o.ry - ry) * s};
-    }
-};
-
 // The bucket's bottom: just round the water's lowest level in both rooms.
 Oval bucketFloor()
 {
@@ -388,27 +414,20 @@ Oval bucketFloor()
     return Oval::of(both.adjusted(-2, -1, 2, 2));
 }
 
-bool underAnyWater(double x, double y)
-{
-    for (int room = 0; room < 2; ++room)
-        for (int top : kWaterTops)
-            if (Oval::of(waterInBucket(room, top).adjusted(-1.5, -1.5, 1.5, 1.5)).holds(x, y))
-                return true;
-    return false;
-}
-
 // The inside of the bucket: staves running down from the rim to a round
-// bottom of boards, darker the deeper they go, the bottom wet with a little
-// shine. Where the water lies at any of its levels the wood is so dark (red
-// no more than 14) that the water, lightening it, keeps its own colour.
+// bottom of lighter boards, darker the deeper they go, the bottom wet with a
+// little shine. The water covers all of it at its fullest, so all of it is so
+// dark (red no more than 16) that the water, lightening it, keeps its own colour.
 QImage bucketInside()
 {
     QImage img = canvas(200, 200);
-    const Oval rim = Oval::of(kBucketInside), floor = bucketFloor();
+    const Oval rim = bucketOpening(), floor = bucketFloor();
+    const QRect inside = box(rim).toAlignedRect();
+    const QColor wet(16, 10, 6);  // the wood, as light as it gets in here
     constexpr int kStaves = 26;
-    for (int y = int(kBucketInside.top()); y <= int(kBucketInside.bottom()); ++y) {
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = int(kBucketInside.left()); x <= int(kBucketInside.right()); ++x) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
             const double px = x + 0.5, py = y + 0.5;
             if (!rim.holds(px, py))
                 continue;
@@ -417,11 +436,10 @@ QImage bucketInside()
                 // boards across the bottom, a wet shine where the light falls in
                 const double board = (px - floor.cx) / 15 + 0.5;
                 const bool seam = std::abs(board - std::round(board)) < 0.06;
-                const double grain = 0.85 + 0.3 * noise(std::floor(board) * 3.1, py / 6, 207);
-                c = shade(QColor(12, 7, 4), seam ? 0.4 : grain);
+                const double grain = 0.7 + 0.25 * noise(std::floor(board) * 3.1, py / 6, 207);
+                c = shade(wet, seam ? 0.3 : grain);
                 const double u = (px - floor.cx + 18) / 14, v = (py - floor.cy + 5) / 4;
-                const double shine = std::exp(-(u * u + v * v));
-                c = QColor(c.red() + int(20 * shine), c.green() + int(22 * shine), c.blue() + int(24 * shine));
+                c = mix(c, QColor(14, 16, 20), 0.7 * std::exp(-(u * u + v * v)));
             } else {
                 // how deep down the wall: 0 at the rim, 1 at the bottom
                 double depth = 0;
@@ -433,18 +451,9 @@ QImage bucketInside()
                 const double around = (angle + std::numbers::pi) / (2 * std::numbers::pi) * kStaves;
                 const int stave = int(around);
                 const double within = around - stave;
-                const double far = 0.65 + 0.35 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
-                const double k = (0.8 + 0.3 * noise(stave * 2.7, depth * 4, 203)) * far * std::exp(-3.2 * depth);
-                c = shade(kWood, within < 0.07 ? 0.5 * k : k);
-            }
-            // deep and wet where the water lies, darkening into it from just above
-            constexpr int kWetAbove = 6;
-            int above = 0;
-            while (above <= kWetAbove && !underAnyWater(px, py + above))
-                ++above;
-            if (above <= kWetAbove) {
-                const double wet = std::min(1.0, 14.0 / std::max(1, c.red()));
-                c = shade(c, wet + (1 - wet) * above / (kWetAbove + 1.0));
+                const double far = 0.75 + 0.25 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
+                const double k = (0.8 + 0.2 * noise(stave * 2.7, depth * 4, 203)) * far * (1 - 0.55 * depth);
+                c = shade(wet, within < 0.07 ? 0.5 * k : k);
             }
             row[x] = c.rgb();
         }
@@ -452,16 +461,21 @@ QImage bucketInside()
     return img;
 }
 
-void bucketBack(QPainter& p)
+// The rim's top, lit from the upper left; the opening is drawn over it.
+void rimTop(QPainter& p)
 {
-    tallStave(p);
-    // the rim: the back of its top edge
-    QRadialGradient rg(kBucketRim.center() + QPointF(-20, -20), 100);
+    QRadialGradient rg(box(bucketRim()).center() + QPointF(-20, -20), 100);
     rg.setColorAt(0, shade(kWood, 1.25));
     rg.setColorAt(1, shade(kWood, 0.85));
     p.setPen(Qt::NoPen);
     p.setBrush(rg);
-    p.drawEllipse(kBucketRim);
+    p.drawEllipse(box(bucketRim()));
+}
+
+void bucketBack(QPainter& p)
+{
+    tallStave(p);
+    rimTop(p);
     p.drawImage(0, 0, bucketInside());
 }
 
@@ -493,21 +507,23 @@ void bucketFront(QPainter& p)
         p.setPen(QPen(QColor(150, 146, 140, 200), 1.4));
         p.drawPath(band.translated(0, -width / 2 + 1));
     };
-    hoop(144, 34, 6);
-    hoop(176, 20, 6);
+    hoop(136, 32, 6);
+    hoop(164, 30, 6);
+    rimTop(p);  // its front half, over the wall's top
     p.restore();
     // the rim's front edge
     p.setPen(QPen(shade(kWood, 1.3), 2.5));
     p.setBrush(Qt::NoBrush);
     QPainterPath rim;
-    rim.moveTo(14, 124);
-    rim.cubicTo(16, 166, 162, 166, 164, 124);
+    const Oval edge = bucketRim();
+    const double left = edge.cx - edge.rx + 2, right = edge.cx + edge.rx - 2, bulge = edge.ry * 4 / 3 - 1;
+    rim.moveTo(left, edge.cy);
+    rim.cubicTo(left, edge.cy + bulge, right, edge.cy + bulge, right, edge.cy);
     p.drawPath(rim);
 }
 
 // The water surface: teal, dark at the left and light at the right, with a
 // few ripple rings and a glint. Drawn over black, it lightens what is under it.
-
 QImage water()
 {
     QImage img = canvas(119, 43);
@@ -525,14 +541,14 @@ QImage water()
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {  // rings round the spot where the ladle dipped
         p.setPen(QPen(QColor(120, 230, 225, 70 - i * 18), 1.3));
-        p.drawEllipse(QPointF(70, 22), 12 + i * 11, 4 + i * 3.6);
+        p.drawEllipse(QPointF(66, 23), 12 + i * 12, 4.5 + i * 4.2);
     }
-    QRadialGradient glint(QPointF(86, 14), 16);
+    QRadialGradient glint(QPointF(86, 12), 16);
     glint.setColorAt(0, QColor(230, 255, 250, 200));
     glint.setColorAt(1, QColor(230, 255, 250, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glint);
-    p.drawEllipse(QPointF(86, 14), 18, 5);
+    p.drawEllipse(QPointF(86, 12), 18, 5);
     return img;
 }
 
