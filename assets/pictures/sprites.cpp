@@ -697,7 +697,7 @@ QImage ladleResting()
 
 // Water pouring from the tipped bowl's lip down towards the stones: a ribbon
 // that leaves the lip wide, narrows as it falls and breaks into pieces and
-// then into separate drops, down to the picture's bottom edge.
+// then into separate drops, down to the row `bottom`.
 void pouring(QPainter& p, QPointF lip, double bottom)
 {
     const double fall = bottom - 2 - lip.y();
@@ -744,7 +744,7 @@ void pouring(QPainter& p, QPointF lip, double bottom)
     }
 }
 
-// Held out towards the stove, the bowl tipped over and the water leaving it.
+// Held out towards the stove, the bowl tipped over and the water just leaving it.
 // The hand grips the handle at kGrip in every throw phase.
 constexpr QPointF kGrip(266, 34);
 
@@ -761,7 +761,9 @@ QImage ladleHeld()
     p.translate(-bowl);
     ladleBowl(p, bowl, 30, 24);
     p.restore();
-    pouring(p, QPointF(18, 34), img.height());
+    // a short spill over the lip rather than a stream: the same picture is
+    // held out in every phase of the swing, lifting as much as tipping
+    pouring(p, QPointF(18, 34), 34 + 22);
     return img;
 }
 
