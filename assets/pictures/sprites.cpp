@@ -893,74 +893,65 @@ QImage steam(const CloudShape& shape, const Pair& stove)
     return img;
 }
 
-// One band of the lake: transparent above a wavy crest, the water below it
-// mottled blue. The bands are stacked 65 rows apart, each hiding the last
-// one's lower part, so every band shows the 65 rows under its crest; only the
-// lowest band's bottom shows, and it turns to the cyan of the yard below.
-// So that the stack does not read as a pattern repeating every 65 rows, the
-// band's own crest is just one of many: wave crests of varied length lie at
-// uneven heights all through those rows, small and close near the top (the
-// far side of each band), longer and further apart lower down, and a few
-// glints of the orange evening sky catch on them.
+// One band of the lake: transparent above a gently wavy crest, the water
+// below it mottled blue. The bands are stacked 65 rows apart, each hiding the
+// last one's lower part, so every band shows the 65 rows under its crest;
+// only the lowest band's bottom shows, and it turns to the cyan of the yard
+// below. So that the stack does not read as a pattern repeating every 65
+// rows, nothing in a band stands out: its ripples are many, small and evenly
+// spread, a little smaller near the top (the far side of each band), with a
+// highlight caught here and there.
 constexpr int kLakeW = 599, kLakeH = 136;
 constexpr int kLakeStep = 65;  // the rows each band shows
 
-struct Crest {
-    double x, y;       // the middle of the crest, y below the band's own crest
-    double half;       // half its length
-    double thickness;  // of its foam
-    bool glint;        // the sky's orange caught on it
+struct Ripple {
+    double x, y;  // the middle of the ripple, y below the band's own crest
+    double half;  // half its length
+    double lit;   // how brightly its top catches the light, 0..1
 };
 
-// Crests scattered through the rows a band shows, nearer together at the top.
-std::vector<Crest> lakeCrests()
+// Ripples scattered evenly through the rows a band shows: the rows in order,
+// each ripple's place along its row at random.
+std::vector<Ripple> lakeRipples()
 {
     Rng rng(307);
-    std::vector<Crest> crests;
-    for (int i = 0; i < 80; ++i) {
-        const double depth = std::pow(rng.uniform(), 0.8);  // 0 at the band's top, 1 at its bottom
-        const double size = 0.35 + 0.65 * depth;
-        crests.push_back({rng.range(-20, kLakeW + 20), 3 + depth * (kLakeStep - 8), rng.range(5, 26) * size,
-                          0.6 + 0.9 * size * rng.uniform(), rng.uniform() < 0.07});
+    std::vector<Ripple> ripples;
+    constexpr int kCount = 420;
+    for (int i = 0; i < kCount; ++i) {
+        const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
+        ripples.push_back({rng.range(-10, kLakeW + 10), 3 + depth * (kLakeStep - 6), rng.range(3, 7) * (0.6 + 0.5 * depth),
+                           rng.uniform() < 0.12 ? 1.0 : rng.range(0.2, 0.5)});
     }
-    return crests;
+    return ripples;
 }
 
 QImage lakeStrip()
 {
     QImage img = canvas(kLakeW, kLakeH);
-    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255), sky(255, 176, 96);
-    const std::vector<Crest> crests = lakeCrests();
+    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
+    const std::vector<Ripple> ripples = lakeRipples();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
-        const double edge = 57 + 2.6 * std::sin(x * 0.071) + 1.6 * std::sin(x * 0.19 + 1.0)
-                            + 3.0 * (fbm(x / 22.0, 0.5, 307, 3) - 0.5);
-        const double lip = fbm(x / 18.0, 7.5, 312, 3);  // how much foam the band's own crest carries here
+        const double edge = 57 + 0.9 * std::sin(x * 0.043) + 0.6 * std::sin(x * 0.13 + 1.0)
+                            + 1.0 * (fbm(x / 30.0, 0.5, 307, 2) - 0.5);
         for (int y = 0; y < kLakeH; ++y) {
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            QColor c = mix(deep, light, fbm(x / 55.0, y / 14.0, 308, 3) * 1.3 - 0.15);
-            if (below < 6)
-                c = mix(c, light, 0.3 * (1 - below / 6));  // the lit face under the band's crest
-            const double sparkle = fbm(x / 40.0, y / 2.2, 311, 3);
-            c = mix(c, QColor(190, 246, 255), std::max(0.0, sparkle - 0.64) * 1.8);
-            if (below < 1.5)  // a broken lip of foam, not a line all along
-                c = mix(c, foam, std::clamp((lip - 0.5) * 4, 0.0, 0.85) * (1.5 - below) / 1.5);
-            for (const Crest& k : crests) {
-                const double along = (x - k.x) / k.half;
+            QColor c = mix(deep, light, fbm(x / 70.0, y / 18.0, 308, 3) * 1.1 - 0.05);
+            if (below < 4)
+                c = mix(c, light, 0.12 * (1 - below / 4));  // the lit face under the band's crest
+            for (const Ripple& r : ripples) {
+                const double along = (x - r.x) / r.half;
                 if (std::abs(along) >= 1)
                     continue;
-                const double taper = std::sqrt(1 - along * along);
-                const double line = k.y - 1.2 * k.thickness * taper;  // a low hump
-                const double off = below - line;  // negative above the crest
-                if (off > -3 && off < 0)  // the wave's face, lit
-                    c = mix(c, light, 0.25 * taper);
-                if (off >= 0 && off < k.thickness * taper)
-                    c = k.glint ? mix(c, sky, 0.95 * taper) : mix(c, foam, 0.55 * taper);
-                else if (off >= k.thickness * taper && off < k.thickness * taper + 2)
-                    c = shade(c, 1 - 0.18 * taper);  // the trough behind it
+                const double taper = 1 - along * along;
+                const double off = below - r.y;
+                if (off >= -0.5 && off < 1)  // the ripple's lit top
+                    c = mix(c, mix(light, foam, r.lit), 0.7 * taper);
+                else if (off >= 1 && off < 2.5)  // its shaded back
+                    c = shade(c, 1 - 0.12 * taper);
             }
             c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
             const double cover = std::clamp(below + 0.5, 0.0, 1.0);
