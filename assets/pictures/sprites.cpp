@@ -971,9 +971,12 @@ constexpr double kDoorX = 223;
 
 double hillTop(double x)
 {
-    // lowest at the shore, rising under the cabin and behind it
-    return 160 - 8 * std::clamp(x / 170.0, 0.0, 1.0) - 24 * std::clamp((x - 170) / 95.0, 0.0, 1.0)
-           + 1.5 * std::sin(x * 0.09) + 5 * std::pow(std::clamp(1 - x / 12.0, 0.0, 1.0), 2);  // rounded off at the tip
+    // a rounded shoulder rising out of the water at the tip, a gentle slope
+    // along the path, then the hill's round back rising behind the cabin
+    const double tip = std::clamp(x / 60.0, 0.0, 1.0);
+    const double back = std::clamp((x - 110) / 155.0, 0.0, 1.0);
+    return 186 - 28 * (1 - (1 - tip) * (1 - tip)) - 6 * std::clamp((x - 60) / 110.0, 0.0, 1.0)
+           - 36 * back * back * (3 - 2 * back) + 1.0 * std::sin(x * 0.09);
 }
 
 // Where the bank meets the water: below this the tip of the hill is lake.
@@ -1024,8 +1027,13 @@ void paintHill(QImage& img)
                         c = mix(c, earth, std::clamp(inside + 0.5, 0.0, 1.0));
                 }
             }
-            if (shore < 10)
-                c = mix(c, QColor(206, 180, 130), 0.8 * (1 - std::max(0.0, shore) / 10));  // sand at the shore
+            if (shore < 24) {  // a sandy beach, wet and darker at the water's edge, a pebble here and there
+                QColor sand = shade(QColor(214, 188, 136), 0.9 + 0.2 * fbm(x / 2.0, y / 2.0, 313, 2));
+                if (noise(x * 0.7, y * 0.9, 314) > 0.8)
+                    sand = QColor(150, 140, 128);
+                sand = mix(sand, QColor(140, 112, 76), std::clamp(1 - shore / 4, 0.0, 1.0));
+                c = mix(c, sand, std::clamp((24 - shore) / 6, 0.0, 1.0));
+            }
             const double cover = std::clamp(std::min(below, shore) + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
