@@ -208,7 +208,11 @@ constexpr QPointF kFarHip(300, 344), kFarKnee(218, 468), kFarAnkle(158, 560);
 Limbs torso()
 {
     return Limbs{{
-                     {kNeckTop, kNeckBase, 21, 24},
+                     {kNeckTop, kNeckBase, 25, 30},  // a short, sturdy neck
+                     // the muscles from high on the neck out to each shoulder, so the neck
+                     // widens into the shoulders instead of standing up off them
+                     {kNeckBase + QPointF(2, -22), kThrowShoulder + QPointF(-10, 2), 17, 17},
+                     {kNeckBase + QPointF(-4, -20), kRestShoulder + QPointF(12, 0), 17, 17},
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
                      {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-4, 6), 24, 19},
