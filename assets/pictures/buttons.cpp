@@ -181,11 +181,11 @@ QImage quitButton()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     bevelFrame(p, QRectF(0, 0, 131, 154), kFrame, kFrameWidth);
-    // a grey egg-shaped face, softly lit from the upper left, worried; drawn a
-    // little smaller than its outline below, to leave two lines for the words
+    // a grey egg-shaped face, softly lit from the upper left, plainly worried;
+    // drawn a little smaller than its outline below, to leave two lines for the words
     p.save();
-    p.translate(66, 8);
-    p.scale(0.8, 0.8);
+    p.translate(66, 6);
+    p.scale(0.92, 0.92);
     p.translate(-66, -8);
     QPainterPath egg;
     egg.moveTo(66, 14);
@@ -217,39 +217,56 @@ QImage quitButton()
     p.setBrush(socket);
     p.drawEllipse(QPointF(66, 50), 28, 12);
     p.restore();
-    for (const QPointF& c : {QPointF(54, 50), QPointF(78, 50)}) {
-        QRadialGradient white(c + QPointF(-1, -2), 9);
+    // big round eyes, the pupils small and turned up towards the raised brows
+    for (const QPointF& c : {QPointF(53, 52), QPointF(79, 52)}) {
+        QRadialGradient white(c + QPointF(-1, -2), 11);
         white.setColorAt(0, QColor(255, 255, 255));
         white.setColorAt(1, QColor(196, 196, 204));
-        p.setPen(QPen(QColor(60, 60, 66), 1));
+        p.setPen(QPen(QColor(50, 50, 56), 1.2));
         p.setBrush(white);
-        p.drawEllipse(c, 7, 8);
+        p.drawEllipse(c, 9, 11);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(24, 24, 28));
-        p.drawEllipse(c + QPointF(c.x() < 66 ? 1 : -1, 3), 3.2, 3.4);  // looking up and in
+        p.drawEllipse(c + QPointF(c.x() < 66 ? 2 : -2, -3), 2.8, 3.2);
         p.setBrush(Qt::white);
-        p.drawEllipse(c + QPointF(c.x() < 66 ? 0 : -2, 1.6), 1, 1);
+        p.drawEllipse(c + QPointF(c.x() < 66 ? 1 : -3, -4.2), 0.9, 0.9);
     }
-    p.setPen(QPen(QColor(48, 48, 54), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(45, 39), QPointF(60, 34));  // brows raised in the middle
-    p.drawLine(QPointF(72, 34), QPointF(87, 39));
-    QPainterPath mouth;  // a wobbly, uncertain line
-    mouth.moveTo(53, 83);
-    mouth.cubicTo(57, 77, 62, 80, 66, 78);
-    mouth.cubicTo(70, 76, 75, 80, 79, 83);
-    p.setPen(QPen(QColor(50, 46, 52), 2.2, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath brows;  // steep, their inner ends pulled up high
+    brows.moveTo(41, 40);
+    brows.quadTo(52, 38, 61, 28);
+    brows.moveTo(91, 40);
+    brows.quadTo(80, 38, 71, 28);
+    p.setPen(QPen(QColor(44, 44, 50), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(brows);
+    QPainterPath lines;  // the forehead knotted between them
+    lines.moveTo(60, 22);
+    lines.quadTo(66, 19, 72, 22);
+    lines.moveTo(61, 17);
+    lines.quadTo(66, 14.5, 71, 17);
+    p.setPen(QPen(QColor(96, 96, 104), 1.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(lines);
+    QPainterPath mouth;  // a wobbly line, its corners pulled down
+    mouth.moveTo(50, 86);
+    mouth.cubicTo(53, 80, 56, 79, 59, 82);
+    mouth.cubicTo(62, 85, 64, 79, 67, 79);
+    mouth.cubicTo(70, 79, 71, 84, 74, 82);
+    mouth.cubicTo(77, 80, 80, 81, 82, 86);
+    p.setPen(QPen(QColor(44, 40, 48), 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(mouth);
-    // a drop of sweat at the temple
+    // a big drop of sweat running down from the temple, with its glint
     QPainterPath drop;
-    drop.moveTo(92, 40);
-    drop.cubicTo(95, 46, 97, 49, 94, 51);
-    drop.cubicTo(91, 53, 88, 49, 92, 40);
-    p.setPen(QPen(QColor(80, 120, 160), 0.8));
-    p.setBrush(QColor(190, 224, 250));
+    drop.moveTo(95, 38);
+    drop.cubicTo(99, 47, 102, 52, 98, 56);
+    drop.cubicTo(94, 59, 89, 53, 95, 38);
+    p.setPen(QPen(QColor(70, 110, 160), 1));
+    p.setBrush(QColor(176, 216, 250));
     p.drawPath(drop);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(94.5, 51), 1.2, 2);
     p.restore();
-    label(p, QRectF(8, 80, 116, 68), QString::fromUtf8("Poistu pelistä"), QColor(40, 220, 60));
+    label(p, QRectF(8, 94, 116, 54), QString::fromUtf8("Poistu pelistä"), QColor(40, 220, 60));
     return img;
 }
 

@@ -208,7 +208,11 @@ constexpr QPointF kFarHip(300, 344), kFarKnee(218, 468), kFarAnkle(158, 560);
 Limbs torso()
 {
     return Limbs{{
-                     {kNeckTop, kNeckBase, 21, 24},
+                     {kNeckTop, kNeckBase, 25, 30},  // a short, sturdy neck
+                     // the muscles from high on the neck out to each shoulder, so the neck
+                     // widens into the shoulders instead of standing up off them
+                     {kNeckBase + QPointF(2, -22), kThrowShoulder + QPointF(-10, 2), 17, 17},
+                     {kNeckBase + QPointF(-4, -20), kRestShoulder + QPointF(12, 0), 17, 17},
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
                      {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-4, 6), 24, 19},
@@ -351,12 +355,19 @@ void paintFist(QImage& img, QPointF wrist, QPointF hand, QPointF dir, QPointF si
 QImage armPicture(const ArmPose& pose)
 {
     QImage img = canvas(pose.width, pose.height);
+    // the hand, bent down from the forearm's line, stays on the grip; the wrist follows it
     const QPointF fore = pose.hand - pose.elbow;
-    const double len = std::hypot(fore.x(), fore.y());
-    const QPointF dir = fore / len;
+    const double turn = -pose.wristTurn * std::numbers::pi / 180;
+    const QPointF along = fore / std::hypot(fore.x(), fore.y());
+    const QPointF dir(along.x() * std::cos(turn) - along.y() * std::sin(turn),
+                      along.x() * std::sin(turn) + along.y() * std::cos(turn));
     const QPointF wrist = pose.hand - dir * 16;
     const QPointF side(-dir.y(), dir.x());
-    const Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
+    Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
+    // the arm grows out of the slope from the neck: its top a flat deltoid
+    // flush with the body's shoulder line, not a ball sitting on it
+    arm.parts[0] = {pose.shoulder + QPointF(-16, 7), lerp(pose.shoulder, pose.elbow, 0.3) + QPointF(2, 0), 14, 18};
+    arm.parts[1].ra = 18;
     paintLimbs(img, arm, [&](double x, double y, double d, double s, double e) {
         // the deltoid is broad and matt: no ball-like glint on the shoulder
         const double ds = std::hypot(x - pose.shoulder.x(), y - pose.shoulder.y());

@@ -34,6 +34,7 @@ QColor skinAt(double diffuse, double sheen, double edge);
 struct ArmPose {
     int width, height;
     QPointF shoulder, elbow, hand;
+    double wristTurn = 0;  // degrees the hand is bent down from the forearm's line
 };
 
 QImage bodyPicture();

@@ -304,8 +304,8 @@ constexpr bool kRestingLadleMirrored[2] = {false, true};
 constexpr int kWaterLeft[2] = {45, 333};
 constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
 
-// The water surface's ellipse within the water picture.
-constexpr QRectF kWaterSurface(2, 4, 115, 35);
+// The water surface's ellipse within the water picture: all of it.
+constexpr QRectF kWaterSurface(1, 1, 117, 41);
 
 // The water's ellipse in the bucket's own picture at the level `top` of
 // `room`: player 1's bucket stands at (20, 400), player 2's at (280, 400)
@@ -320,21 +320,58 @@ QRectF waterInBucket(int room, int top)
                      : QRectF(280 + kBucketW - right, y, right - left, kWaterSurface.height());
 }
 
-// The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
-// upper left, behind the rim, and runs on down the front wall. Its inside is dark wood, so the water surface, which lightens
-// what lies under it, keeps its own teal there and the wet wall shows above it.
-constexpr QRectF kBucketRim(10, 84, 158, 78);
-constexpr QRectF kBucketInside(18, 90, 142, 66);
-constexpr double kTallStaveLeft = 11, kTallStaveRight = 44, kTallStaveTop = 4;
-constexpr double kStaveStep = 19.6;  // width of the other staves along the front
+// An ellipse by its centre and radii, to move between two of them.
+struct Oval {
+    double cx, cy, rx, ry;
+    bool holds(double x, double y) const { return std::pow((x - cx) / rx, 2) + std::pow((y - cy) / ry, 2) <= 1; }
+    static Oval of(const QRectF& r) { return {r.center().x(), r.center().y(), r.width() / 2, r.height() / 2}; }
+    Oval towards(const Oval& o, double s) const
+    {
+        return {cx + (o.cx - cx) * s, cy + (o.cy - cy) * s, rx + (o.rx - rx) * s, ry + (o.ry - ry) * s};
+    }
+};
 
+// The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
+// upper left, behind the rim, and runs on down the front wall. Its opening,
+// the inside of the rim, lies just round the water at its fullest in both
+// rooms, so a full bucket shows water from wall to wall. Inside it is wet dark
+// wood, so the water surface, which lightens what lies under it, keeps its
+// own teal there.
+Oval bucketOpening()
+{
+    const QRectF both = waterInBucket(0, kWaterTops[0]).united(waterInBucket(1, kWaterTops[0]));
+    return Oval::of(both.adjusted(-1.5, -1.5, 1.5, 1.5));
+}
+
+// The rim's top, from the opening out to the staves' outer faces, as flat as the opening.
+Oval bucketRim()
+{
+    constexpr double kThick = 10;
+    const Oval o = bucketOpening();
+    return {o.cx, o.cy, o.rx + kThick, o.ry + kThick * o.ry / o.rx};
+}
+
+QRectF box(const Oval& o) { return QRectF(o.cx - o.rx, o.cy - o.ry, 2 * o.rx, 2 * o.ry); }
+
+constexpr double kTallStaveLeft = 13, kTallStaveRight = 45, kTallStaveTop = 4;
+constexpr double kStaveStep = 19.6;  // width of the other staves along the front
+constexpr double kBucketBottom = 196;  // the lowest point of the front wall
+
+// The front wall with the front half of the rim's top: it hides the water
+// below the opening's front edge when the water has sunk.
 QPainterPath bucketWall()
 {
+    const Oval rim = bucketRim(), opening = bucketOpening();
+    const double left = rim.cx - rim.rx, right = rim.cx + rim.rx, bulge = rim.ry * 4 / 3;
+    const double inner = opening.ry * 4 / 3;
     QPainterPath wall;
-    wall.moveTo(12, 124);
-    wall.cubicTo(12, 170, 166, 170, 166, 124);  // the front of the rim
-    wall.lineTo(156, 190);
-    wall.cubicTo(150, 204, 28, 204, 22, 190);
+    wall.moveTo(left, rim.cy);
+    wall.lineTo(opening.cx - opening.rx, opening.cy);
+    wall.cubicTo(opening.cx - opening.rx, opening.cy + inner, opening.cx + opening.rx, opening.cy + inner,
+                 opening.cx + opening.rx, opening.cy);
+    wall.lineTo(right, rim.cy);
+    wall.lineTo(right - 8, kBucketBottom - bulge * 0.75);
+    wall.cubicTo(right - 8, kBucketBottom, left + 8, kBucketBottom, left + 8, kBucketBottom - bulge * 0.75);
     wall.closeSubpath();
     return wall;
 }
@@ -369,17 +406,6 @@ void tallStave(QPainter& p)
         p.drawLine(QPointF(x, 38), QPointF(x + 0.8, 140));
 }
 
-// An ellipse by its centre and radii, to move between two of them.
-struct Oval {
-    double cx, cy, rx, ry;
-    bool holds(double x, double y) const { return std::pow((x - cx) / rx, 2) + std::pow((y - cy) / ry, 2) <= 1; }
-    static Oval of(const QRectF& r) { return {r.center().x(), r.center().y(), r.width() / 2, r.height() / 2}; }
-    Oval towards(const Oval& o, double s) const
-    {
-        return {cx + (o.cx - cx) * s, cy + (o.cy - cy) * s, rx + (o.rx - rx) * s, ry + (o.ry - ry) * s};
-    }
-};
-
 // The bucket's bottom: just round the water's lowest level in both rooms.
 Oval bucketFloor()
 {
@@ -388,27 +414,20 @@ Oval bucketFloor()
     return Oval::of(both.adjusted(-2, -1, 2, 2));
 }
 
-bool underAnyWater(double x, double y)
-{
-    for (int room = 0; room < 2; ++room)
-        for (int top : kWaterTops)
-            if (Oval::of(waterInBucket(room, top).adjusted(-1.5, -1.5, 1.5, 1.5)).holds(x, y))
-                return true;
-    return false;
-}
-
 // The inside of the bucket: staves running down from the rim to a round
-// bottom of boards, darker the deeper they go, the bottom wet with a little
-// shine. Where the water lies at any of its levels the wood is so dark (red
-// no more than 14) that the water, lightening it, keeps its own colour.
+// bottom of lighter boards, darker the deeper they go, the bottom wet with a
+// little shine. The water covers all of it at its fullest, so all of it is so
+// dark (red no more than 16) that the water, lightening it, keeps its own colour.
 QImage bucketInside()
 {
     QImage img = canvas(200, 200);
-    const Oval rim = Oval::of(kBucketInside), floor = bucketFloor();
+    const Oval rim = bucketOpening(), floor = bucketFloor();
+    const QRect inside = box(rim).toAlignedRect();
+    const QColor wet(16, 10, 6);  // the wood, as light as it gets in here
     constexpr int kStaves = 26;
-    for (int y = int(kBucketInside.top()); y <= int(kBucketInside.bottom()); ++y) {
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = int(kBucketInside.left()); x <= int(kBucketInside.right()); ++x) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
             const double px = x + 0.5, py = y + 0.5;
             if (!rim.holds(px, py))
                 continue;
@@ -417,11 +436,10 @@ QImage bucketInside()
                 // boards across the bottom, a wet shine where the light falls in
                 const double board = (px - floor.cx) / 15 + 0.5;
                 const bool seam = std::abs(board - std::round(board)) < 0.06;
-                const double grain = 0.85 + 0.3 * noise(std::floor(board) * 3.1, py / 6, 207);
-                c = shade(QColor(12, 7, 4), seam ? 0.4 : grain);
+                const double grain = 0.7 + 0.25 * noise(std::floor(board) * 3.1, py / 6, 207);
+                c = shade(wet, seam ? 0.3 : grain);
                 const double u = (px - floor.cx + 18) / 14, v = (py - floor.cy + 5) / 4;
-                const double shine = std::exp(-(u * u + v * v));
-                c = QColor(c.red() + int(20 * shine), c.green() + int(22 * shine), c.blue() + int(24 * shine));
+                c = mix(c, QColor(14, 16, 20), 0.7 * std::exp(-(u * u + v * v)));
             } else {
                 // how deep down the wall: 0 at the rim, 1 at the bottom
                 double depth = 0;
@@ -433,18 +451,9 @@ QImage bucketInside()
                 const double around = (angle + std::numbers::pi) / (2 * std::numbers::pi) * kStaves;
                 const int stave = int(around);
                 const double within = around - stave;
-                const double far = 0.65 + 0.35 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
-                const double k = (0.8 + 0.3 * noise(stave * 2.7, depth * 4, 203)) * far * std::exp(-3.2 * depth);
-                c = shade(kWood, within < 0.07 ? 0.5 * k : k);
-            }
-            // deep and wet where the water lies, darkening into it from just above
-            constexpr int kWetAbove = 6;
-            int above = 0;
-            while (above <= kWetAbove && !underAnyWater(px, py + above))
-                ++above;
-            if (above <= kWetAbove) {
-                const double wet = std::min(1.0, 14.0 / std::max(1, c.red()));
-                c = shade(c, wet + (1 - wet) * above / (kWetAbove + 1.0));
+                const double far = 0.75 + 0.25 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
+                const double k = (0.8 + 0.2 * noise(stave * 2.7, depth * 4, 203)) * far * (1 - 0.55 * depth);
+                c = shade(wet, within < 0.07 ? 0.5 * k : k);
             }
             row[x] = c.rgb();
         }
@@ -452,16 +461,21 @@ QImage bucketInside()
     return img;
 }
 
-void bucketBack(QPainter& p)
+// The rim's top, lit from the upper left; the opening is drawn over it.
+void rimTop(QPainter& p)
 {
-    tallStave(p);
-    // the rim: the back of its top edge
-    QRadialGradient rg(kBucketRim.center() + QPointF(-20, -20), 100);
+    QRadialGradient rg(box(bucketRim()).center() + QPointF(-20, -20), 100);
     rg.setColorAt(0, shade(kWood, 1.25));
     rg.setColorAt(1, shade(kWood, 0.85));
     p.setPen(Qt::NoPen);
     p.setBrush(rg);
-    p.drawEllipse(kBucketRim);
+    p.drawEllipse(box(bucketRim()));
+}
+
+void bucketBack(QPainter& p)
+{
+    tallStave(p);
+    rimTop(p);
     p.drawImage(0, 0, bucketInside());
 }
 
@@ -493,21 +507,23 @@ void bucketFront(QPainter& p)
         p.setPen(QPen(QColor(150, 146, 140, 200), 1.4));
         p.drawPath(band.translated(0, -width / 2 + 1));
     };
-    hoop(144, 34, 6);
-    hoop(176, 20, 6);
+    hoop(136, 32, 6);
+    hoop(164, 30, 6);
+    rimTop(p);  // its front half, over the wall's top
     p.restore();
     // the rim's front edge
     p.setPen(QPen(shade(kWood, 1.3), 2.5));
     p.setBrush(Qt::NoBrush);
     QPainterPath rim;
-    rim.moveTo(14, 124);
-    rim.cubicTo(16, 166, 162, 166, 164, 124);
+    const Oval edge = bucketRim();
+    const double left = edge.cx - edge.rx + 2, right = edge.cx + edge.rx - 2, bulge = edge.ry * 4 / 3 - 1;
+    rim.moveTo(left, edge.cy);
+    rim.cubicTo(left, edge.cy + bulge, right, edge.cy + bulge, right, edge.cy);
     p.drawPath(rim);
 }
 
 // The water surface: teal, dark at the left and light at the right, with a
 // few ripple rings and a glint. Drawn over black, it lightens what is under it.
-
 QImage water()
 {
     QImage img = canvas(119, 43);
@@ -525,14 +541,14 @@ QImage water()
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {  // rings round the spot where the ladle dipped
         p.setPen(QPen(QColor(120, 230, 225, 70 - i * 18), 1.3));
-        p.drawEllipse(QPointF(70, 22), 12 + i * 11, 4 + i * 3.6);
+        p.drawEllipse(QPointF(66, 23), 12 + i * 12, 4.5 + i * 4.2);
     }
-    QRadialGradient glint(QPointF(86, 14), 16);
+    QRadialGradient glint(QPointF(86, 12), 16);
     glint.setColorAt(0, QColor(230, 255, 250, 200));
     glint.setColorAt(1, QColor(230, 255, 250, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glint);
-    p.drawEllipse(QPointF(86, 14), 18, 5);
+    p.drawEllipse(QPointF(86, 12), 18, 5);
     return img;
 }
 
@@ -681,7 +697,7 @@ QImage ladleResting()
 
 // Water pouring from the tipped bowl's lip down towards the stones: a ribbon
 // that leaves the lip wide, narrows as it falls and breaks into pieces and
-// then into separate drops, down to the picture's bottom edge.
+// then into separate drops, down to the row `bottom`.
 void pouring(QPainter& p, QPointF lip, double bottom)
 {
     const double fall = bottom - 2 - lip.y();
@@ -728,7 +744,7 @@ void pouring(QPainter& p, QPointF lip, double bottom)
     }
 }
 
-// Held out towards the stove, the bowl tipped over and the water leaving it.
+// Held out towards the stove, the bowl tipped over and the water just leaving it.
 // The hand grips the handle at kGrip in every throw phase.
 constexpr QPointF kGrip(266, 34);
 
@@ -745,59 +761,69 @@ QImage ladleHeld()
     p.translate(-bowl);
     ladleBowl(p, bowl, 30, 24);
     p.restore();
-    pouring(p, QPointF(18, 34), img.height());
+    // a short spill over the lip rather than a stream: the same picture is
+    // held out in every phase of the swing, lifting as much as tipping
+    pouring(p, QPointF(18, 34), 34 + 22);
     return img;
 }
 
-// A cloud of steam rising off the stones: round puffs, a wide dense bank of
-// them low over the heap, rounder billows above and small grey wisps at the
-// top, thinning as it rises, the rim feathering out into a scatter of
-// droplets well inside the box. Every lit pixel is a light grey from 0xB0 to 0xFF, so lightening what
-// lies under it (bitwise OR) never tints it. The cloud is always drawn
-// mirrored, at the stove's own place: player 1's room shows its drawn columns
-// 0..111 and player 2's room columns 30..121, so its mass sits between them.
+// A cloud of steam rising off the stones, shaded smoothly in light greys: a
+// stem of steam on the heap swelling into round billows under a lumpy crown.
+// Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies under
+// it (bitwise OR) never tints it. The cloud is always drawn mirrored, at the
+// stove's own place: player 1's room shows its drawn columns 0..111 and
+// player 2's room columns 30..121, so it lies between those cuts and thins
+// out, greyer and narrower, before it reaches either.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamMiddle = 70;  // drawn column over the heap's crown, halfway between the cuts
+constexpr double kSteamLeft = 31, kSteamRight = 110;  // the first and last drawn columns it may light
+constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
 
 struct Puff {
-    double x, y, r;    // centre and radius, in drawn columns and rows
-    double squash;     // height over width
-    double bright;     // how white its lit side is: the wisps are greyer
+    double x, y, r;  // centre and radius, in drawn columns and rows
+    double squash;   // height over width
 };
 
-// From the back to the front: wisps, billows, then the bank lying on the
-// stones, each layer narrower and smaller than the one below it. `scale`
-// sizes the whole cloud round the heap's crown.
-std::vector<Puff> steamPuffs(double scale, int seed)
+// One frame's cloud, round the middle column.
+struct CloudShape {
+    int billows;       // across the body of the cloud
+    double halfWidth;  // from the middle to the outermost billow's centre
+    double size;       // a billow's radius over the distance between neighbours: apart below 0.5
+    double body;       // the row the billows' centres lie on
+    double crown;      // the row the tops of the highest billows reach
+    double stem;       // half width of the steam where it leaves the stones; 0 when it has risen off them
+    double bright;     // how white its lit tops get, 0..1
+    int seed;
+};
+
+// From the back to the front: the crown's billows, the body's, then the stem
+// rising off the stones.
+std::vector<Puff> steamPuffs(const CloudShape& c)
 {
-    Rng rng{uint64_t(seed)};
+    Rng rng{uint64_t(c.seed)};
     std::vector<Puff> puffs;
-    auto layer = [&](int count, double halfWidth, double y, double r, double squash, double bright, double droop) {
-        for (int i = 0; i < count; ++i) {
-            const double t = count == 1 ? 0.0 : i / double(count - 1) * 2 - 1;
-            const double k = (1 - 0.3 * t * t) * rng.range(0.88, 1.1);  // bigger in the middle
-            const double across = t * halfWidth * (t < 0 ? 0.75 : 1.0);  // player 2 loses the left end
-            Puff f{kSteamMiddle + across + rng.range(-2.5, 2.5), y + rng.range(-1.5, 1.5) + droop * t * t,
-                   r * k, squash, bright};
-            // every puff well inside the box, and the further from the middle
-            // the further in, so the cloud's ends and top round off
-            const double side = 6 + 0.35 * std::abs(f.y - kSteamH / 2.0);
-            f.x = std::clamp(f.x, side + f.r, kSteamW - side - f.r);
-            const double top = 2 + 7 * std::pow((f.x - kSteamMiddle) / 50, 2);
-            f.y = std::clamp(f.y, top + f.r * squash, kSteamH - 3 - f.r * squash);
-            puffs.push_back(f);
-        }
-    };
-    layer(2 + int(std::lround(2 * scale)), 6 + 24 * scale, 24 - 15 * scale, 3 + 5 * scale, 0.75, 0.6, 8);  // wisps
-    layer(4 + int(std::lround(2 * scale)), 10 + 34 * scale, 25 - 9 * scale, 7 + 6 * scale, 0.88, 0.82, 6);  // billows
-    layer(3 + int(std::lround(2 * scale)), 8 + 20 * scale, 23.5, 9 + 5 * scale, 0.58, 1.0, -4);  // rising off the stones
+    const double step = c.billows > 1 ? 2 * c.halfWidth / (c.billows - 1) : 0;
+    const double r = std::max(5.0, step * c.size);
+    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, a little higher
+        const double cr = r * rng.range(0.62, 0.8);
+        const double x = kSteamMiddle - c.halfWidth + step * (i + 0.5) + rng.range(-2, 2);
+        puffs.push_back({x, c.crown + cr * 0.85 + rng.range(0, 2.5), cr, 0.85});
+    }
+    for (int i = 0; i < c.billows; ++i) {
+        const double t = c.billows > 1 ? i / double(c.billows - 1) * 2 - 1 : 0;
+        const double br = r * (1 - 0.25 * t * t) * rng.range(0.9, 1.08);  // smaller towards the ends
+        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5), c.body + 3 * t * t + rng.range(-1.5, 1.5),
+                         br, 0.8});
+    }
+    if (c.stem > 0)
+        for (double t : {-0.55, 0.0, 0.55})
+            puffs.push_back({kSteamMiddle + t * c.stem + rng.range(-1.5, 1.5), kSteamH - 6.0, c.stem * 0.5, 0.6});
     return puffs;
 }
 
-// How far inside a puff a point lies, in pixels (negative outside).
-double insidePuff(const Puff& f, double px, double py)
+// Signed distance to a puff's outline, in pixels, negative inside.
+double puffDistance(const Puff& f, double px, double py)
 {
-    return f.r - std::hypot(px - f.x, (py - f.y) / f.squash);
+    return std::hypot(px - f.x, (py - f.y) / f.squash) - f.r;
 }
 
 // The grey to store so that, lightening `under`, it shows as a grey no
@@ -811,67 +837,51 @@ int neutralOver(int grey, QRgb under)
     return 0xFF;
 }
 
-// An even scatter of thresholds in 0..1, without clumps or streaks, so that
-// a rim dithered with it reads as a soft gradient.
-double scatter(int x, int y)
-{
-    const double f = 0.06711056 * x + 0.00583715 * y;
-    const double g = 52.9829189 * (f - std::floor(f));
-    return g - std::floor(g);
-}
-
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
 // rooms at the same place, and over the neutral grey heat shield elsewhere.
-QImage steam(double scale, int seed, const Pair& stove)
+QImage steam(const CloudShape& shape, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    const std::vector<Puff> puffs = steamPuffs(scale, seed);
+    const std::vector<Puff> puffs = steamPuffs(shape);
     const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
-    // the rim, from nothing to the whole cloud: outside and inside the puffs' outline
-    constexpr double kOut = 3.0, kIn = 2.0;
-    const double faint = 0.7 + 0.3 * std::min(scale, 1.0);  // the smaller cloud is thinner
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             const double px = i + 0.5, py = y + 0.5;
-            // the frontmost puff at this point decides its shade
+            // the puffs melt into one outline; the frontmost puff here decides the shade
+            double d = 1e9;
             const Puff* front = nullptr;
-            double inside = -kSteamW, inFront = 0;
+            double inFront = 0;
             for (const Puff& f : puffs) {
-                const double d = insidePuff(f, px, py);
-                if (d > 0) {
+                const double fd = puffDistance(f, px, py);
+                d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
+                if (fd < 0) {
                     front = &f;
-                    inFront = d;
+                    inFront = -fd;
                 }
-                inside = std::max(inside, d);
             }
-            // it rises from among the stones: thinning out towards the bottom row
-            const double rising = (kSteamH - 1.5 - py) * 1.3 - 1.5 + 5 * (fbm(px / 7.0, 1.5, uint32_t(seed) + 5, 2) - 0.5);
-            const double ragged = std::min(inside, rising) + 1.6 * (fbm(px / 5.0, py / 5.0, uint32_t(seed), 2) - 0.5);
-            if (ragged <= -kOut)
+            // thinning out towards either cut: the outline draws in and the grey deepens
+            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px);
+            const double reach = std::clamp(fromCut / 10, 0.0, 1.0);
+            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, uint32_t(shape.seed), 2) - 0.5);
+            // and narrowing down to where it leaves the stones
+            const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
+            d += 14 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
+            if (d >= 0 || fromCut < 0)
                 continue;
-            // thinner the higher it rises: the wisps on top let the wall show through
-            const double thick = faint * std::clamp(0.6 + 0.4 * (py - 3) / 14, 0.6, 1.0);
-            double tone;
-            if (front && ragged >= kIn) {
-                if (scatter(i, y) >= thick)
-                    continue;
-                // a sphere lit from the upper left: white on top, grey beneath
+            double tone = 0.2;
+            if (front) {
+                // a ball lit from the upper left: white on top, grey beneath
                 const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
                 const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
                 const double light = std::max(0.0, u * lx + v * ly + z * lz);
-                const double body = std::clamp((ragged - kIn) / 3, 0.0, 1.0);  // thin near the rim
-                tone = faint * front->bright * (0.2 + 0.8 * light) * (0.4 + 0.6 * body);
-                // a soft grey fold along the top of this puff where it lies over one behind it
-                if (inFront < 2.5 && inside > inFront + 1 && py < front->y)
-                    tone *= 0.6 + 0.4 * inFront / 2.5;
-            } else {
-                // the rim: droplets ever fewer towards the outside, evenly spread
-                const double near = std::clamp((ragged + kOut) / (kOut + kIn), 0.0, 1.0);
-                if (scatter(i, y) >= std::pow(near, 1.4) * thick)
-                    continue;
-                tone = 0.12 * near;
+                tone = shape.bright * (0.15 + 0.85 * light);
+                // a soft grey fold where this puff's rim lies over the one behind it
+                if (inFront < 3 && -d > inFront + 1 && py > front->y - front->r * front->squash * 0.2)
+                    tone *= 0.55 + 0.45 * inFront / 3;
             }
+            tone *= 0.45 + 0.55 * std::clamp(-d / 3, 0.0, 1.0);  // thin at the rim
+            tone *= 0.35 + 0.65 * reach;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
             const int v = stove.mask.pixel(stoveColumn, y) == 0xFF000000
@@ -883,74 +893,65 @@ QImage steam(double scale, int seed, const Pair& stove)
     return img;
 }
 
-// One band of the lake: transparent above a wavy crest, the water below it
-// mottled blue. The bands are stacked 65 rows apart, each hiding the last
-// one's lower part, so every band shows the 65 rows under its crest; only the
-// lowest band's bottom shows, and it turns to the cyan of the yard below.
-// So that the stack does not read as a pattern repeating every 65 rows, the
-// band's own crest is just one of many: wave crests of varied length lie at
-// uneven heights all through those rows, small and close near the top (the
-// far side of each band), longer and further apart lower down, and a few
-// glints of the orange evening sky catch on them.
+// One band of the lake: transparent above a gently wavy crest, the water
+// below it mottled blue. The bands are stacked 65 rows apart, each hiding the
+// last one's lower part, so every band shows the 65 rows under its crest;
+// only the lowest band's bottom shows, and it turns to the cyan of the yard
+// below. So that the stack does not read as a pattern repeating every 65
+// rows, nothing in a band stands out: its ripples are many, small and evenly
+// spread, a little smaller near the top (the far side of each band), with a
+// highlight caught here and there.
 constexpr int kLakeW = 599, kLakeH = 136;
 constexpr int kLakeStep = 65;  // the rows each band shows
 
-struct Crest {
-    double x, y;       // the middle of the crest, y below the band's own crest
-    double half;       // half its length
-    double thickness;  // of its foam
-    bool glint;        // the sky's orange caught on it
+struct Ripple {
+    double x, y;  // the middle of the ripple, y below the band's own crest
+    double half;  // half its length
+    double lit;   // how brightly its top catches the light, 0..1
 };
 
-// Crests scattered through the rows a band shows, nearer together at the top.
-std::vector<Crest> lakeCrests()
+// Ripples scattered evenly through the rows a band shows: the rows in order,
+// each ripple's place along its row at random.
+std::vector<Ripple> lakeRipples()
 {
     Rng rng(307);
-    std::vector<Crest> crests;
-    for (int i = 0; i < 80; ++i) {
-        const double depth = std::pow(rng.uniform(), 0.8);  // 0 at the band's top, 1 at its bottom
-        const double size = 0.35 + 0.65 * depth;
-        crests.push_back({rng.range(-20, kLakeW + 20), 3 + depth * (kLakeStep - 8), rng.range(5, 26) * size,
-                          0.6 + 0.9 * size * rng.uniform(), rng.uniform() < 0.07});
+    std::vector<Ripple> ripples;
+    constexpr int kCount = 420;
+    for (int i = 0; i < kCount; ++i) {
+        const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
+        ripples.push_back({rng.range(-10, kLakeW + 10), 3 + depth * (kLakeStep - 6), rng.range(3, 7) * (0.6 + 0.5 * depth),
+                           rng.uniform() < 0.12 ? 1.0 : rng.range(0.2, 0.5)});
     }
-    return crests;
+    return ripples;
 }
 
 QImage lakeStrip()
 {
     QImage img = canvas(kLakeW, kLakeH);
-    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255), sky(255, 176, 96);
-    const std::vector<Crest> crests = lakeCrests();
+    const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
+    const std::vector<Ripple> ripples = lakeRipples();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
-        const double edge = 57 + 2.6 * std::sin(x * 0.071) + 1.6 * std::sin(x * 0.19 + 1.0)
-                            + 3.0 * (fbm(x / 22.0, 0.5, 307, 3) - 0.5);
-        const double lip = fbm(x / 18.0, 7.5, 312, 3);  // how much foam the band's own crest carries here
+        const double edge = 57 + 0.9 * std::sin(x * 0.043) + 0.6 * std::sin(x * 0.13 + 1.0)
+                            + 1.0 * (fbm(x / 30.0, 0.5, 307, 2) - 0.5);
         for (int y = 0; y < kLakeH; ++y) {
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            QColor c = mix(deep, light, fbm(x / 55.0, y / 14.0, 308, 3) * 1.3 - 0.15);
-            if (below < 6)
-                c = mix(c, light, 0.3 * (1 - below / 6));  // the lit face under the band's crest
-            const double sparkle = fbm(x / 40.0, y / 2.2, 311, 3);
-            c = mix(c, QColor(190, 246, 255), std::max(0.0, sparkle - 0.64) * 1.8);
-            if (below < 1.5)  // a broken lip of foam, not a line all along
-                c = mix(c, foam, std::clamp((lip - 0.5) * 4, 0.0, 0.85) * (1.5 - below) / 1.5);
-            for (const Crest& k : crests) {
-                const double along = (x - k.x) / k.half;
+            QColor c = mix(deep, light, fbm(x / 70.0, y / 18.0, 308, 3) * 1.1 - 0.05);
+            if (below < 4)
+                c = mix(c, light, 0.12 * (1 - below / 4));  // the lit face under the band's crest
+            for (const Ripple& r : ripples) {
+                const double along = (x - r.x) / r.half;
                 if (std::abs(along) >= 1)
                     continue;
-                const double taper = std::sqrt(1 - along * along);
-                const double line = k.y - 1.2 * k.thickness * taper;  // a low hump
-                const double off = below - line;  // negative above the crest
-                if (off > -3 && off < 0)  // the wave's face, lit
-                    c = mix(c, light, 0.25 * taper);
-                if (off >= 0 && off < k.thickness * taper)
-                    c = k.glint ? mix(c, sky, 0.95 * taper) : mix(c, foam, 0.55 * taper);
-                else if (off >= k.thickness * taper && off < k.thickness * taper + 2)
-                    c = shade(c, 1 - 0.18 * taper);  // the trough behind it
+                const double taper = 1 - along * along;
+                const double off = below - r.y;
+                if (off >= -0.5 && off < 1)  // the ripple's lit top
+                    c = mix(c, mix(light, foam, r.lit), 0.7 * taper);
+                else if (off >= 1 && off < 2.5)  // its shaded back
+                    c = shade(c, 1 - 0.12 * taper);
             }
             c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
             const double cover = std::clamp(below + 0.5, 0.0, 1.0);
@@ -970,9 +971,12 @@ constexpr double kDoorX = 223;
 
 double hillTop(double x)
 {
-    // lowest at the shore, rising under the cabin and behind it
-    return 160 - 8 * std::clamp(x / 170.0, 0.0, 1.0) - 24 * std::clamp((x - 170) / 95.0, 0.0, 1.0)
-           + 1.5 * std::sin(x * 0.09) + 5 * std::pow(std::clamp(1 - x / 12.0, 0.0, 1.0), 2);  // rounded off at the tip
+    // a rounded shoulder rising out of the water at the tip, a gentle slope
+    // along the path, then the hill's round back rising behind the cabin
+    const double tip = std::clamp(x / 60.0, 0.0, 1.0);
+    const double back = std::clamp((x - 110) / 155.0, 0.0, 1.0);
+    return 186 - 28 * (1 - (1 - tip) * (1 - tip)) - 6 * std::clamp((x - 60) / 110.0, 0.0, 1.0)
+           - 36 * back * back * (3 - 2 * back) + 1.0 * std::sin(x * 0.09);
 }
 
 // Where the bank meets the water: below this the tip of the hill is lake.
@@ -1023,8 +1027,13 @@ void paintHill(QImage& img)
                         c = mix(c, earth, std::clamp(inside + 0.5, 0.0, 1.0));
                 }
             }
-            if (shore < 10)
-                c = mix(c, QColor(206, 180, 130), 0.8 * (1 - std::max(0.0, shore) / 10));  // sand at the shore
+            if (shore < 24) {  // a sandy beach, wet and darker at the water's edge, a pebble here and there
+                QColor sand = shade(QColor(214, 188, 136), 0.9 + 0.2 * fbm(x / 2.0, y / 2.0, 313, 2));
+                if (noise(x * 0.7, y * 0.9, 314) > 0.8)
+                    sand = QColor(150, 140, 128);
+                sand = mix(sand, QColor(140, 112, 76), std::clamp(1 - shore / 4, 0.0, 1.0));
+                c = mix(c, sand, std::clamp((24 - shore) / 6, 0.0, 1.0));
+            }
             const double cover = std::clamp(std::min(below, shore) + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
@@ -1159,17 +1168,17 @@ struct ArmFrame {
     ArmPose pose;
     QPointF overBody;
 };
-// The swing, each stage plain at a glance: the ladle comes up out of the
-// bucket with the elbow dropped low at the side and the forearm level
-// (phase 1), the arm stretches out straight towards the stove (phase 2), and
-// the elbow swings up above the shoulder as the wrist turns to tip the bowl
-// (phase 3). The hands sit on the held ladle's grip, halfway between where
-// the two rooms put it.
+// The swing, each stage plain at a glance, the arm always reaching out to the
+// ladle with the elbow below the shoulder: the ladle comes up out of the
+// bucket with the elbow still bent low at the side (phase 1), the arm swings
+// forward and opens (phase 2), and it stretches out almost straight as the
+// hand turns over to tip the bowl (phase 3). The hands sit on the held
+// ladle's grip, halfway between where the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},      // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {120, 34}, {91, 144}}, {119.5, 30}},   // phase 3: elbow up, pouring
-    {115, {295, 215, {217, 39}, {154, 91}, {96, 149}}, {135, 35}},     // phase 2: reaching out
-    {117, {296, 247, {212, 44}, {207, 160}, {101, 174}}, {139.5, 30}}, // phase 1: elbow low, lifting
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},             // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {178, 112}, {91, 144}, 28}, {119.5, 30}},  // phase 3: stretched out, tipping
+    {115, {295, 215, {217, 39}, {188, 128}, {96, 149}, 8}, {135, 35}},     // phase 2: swinging forward
+    {117, {296, 247, {212, 44}, {199, 150}, {101, 174}}, {139.5, 30}},     // phase 1: elbow low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1191,7 +1200,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 0.5 * (1 - std::clamp((near - 0.08) / 0.2, 0.0, 1.0));
+            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.25, 0.0, 1.0));
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
@@ -1238,9 +1247,10 @@ std::vector<Bitmap> spritePictures()
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    add(out, 301, complementPair(steam(1.55, 301, stovePair)), 24);
-    add(out, 303, complementPair(steam(1.36, 303, stovePair)), 24);
-    add(out, 305, complementPair(steam(0.45, 305, stovePair)), 24);
+    // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
+    add(out, 301, complementPair(steam({6, 33, 1.1, 15, 0, 32, 1.0, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({5, 31, 1.12, 15, 1, 30, 0.9, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 0, 0.85, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
