@@ -3,7 +3,9 @@
 // - a steady room redraw against restoring what it draws over and copying
 //   that to the views, and against decoding every bitmap on every draw;
 // - a frame of the trip to the lake against copying one whole buffer;
-// - the view widget painting a whole view, the path to the screen.
+// - the path to the screen: finding what changed on a view, and the view
+//   widget painting a whole view.
+#include "drawing/changes.h"
 #include "drawing/resources.h"
 #include "drawing/scene.h"
 #include "drawing/screen.h"
@@ -157,6 +159,21 @@ void TripFrame(benchmark::State& state)
 BENCHMARK(TripFrame)->Unit(benchmark::kMicrosecond);
 
 // ---- the path to the screen ----
+
+// What a view sends the window after a swing frame: the pixels that differ
+// from the frame before, found over the whole view.
+void FindWhatChanged(benchmark::State& state)
+{
+    Rooms r(true);
+    const QImage before = r.piirto.view(0).image().copy();
+    r.s.ThrowPhase(0) = 2;
+    r.s.LadlePose(0) = 1;
+    r.scene.RedrawScenes();
+    const QRegion everywhere(0, 0, kViewWidth, kViewHeight);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(changedArea(r.piirto.view(0).image(), before, everywhere));
+}
+BENCHMARK(FindWhatChanged)->Unit(benchmark::kMicrosecond);
 
 void PaintWholeView(benchmark::State& state)
 {

@@ -1,5 +1,6 @@
 #include "windows/views.h"
 
+#include "drawing/changes.h"
 #include "drawing/resources.h"
 #include "drawing/fonts.h"
 
@@ -9,6 +10,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <cstring>
+#include <utility>
 
 namespace hovla {
 
@@ -21,15 +25,42 @@ ViewWidget::ViewWidget(const Surface& surface, QWidget* parent) : QWidget(parent
     setFocusPolicy(Qt::ClickFocus);
 }
 
+void ViewWidget::presented(const QRegion& area)
+{
+    presented_ += area;
+    if (!asked_) {
+        asked_ = true;  // after the running handler, with all it presented
+        QMetaObject::invokeMethod(this, &ViewWidget::paintChanges, Qt::QueuedConnection);
+    }
+}
+
+void ViewWidget::paintChanges()
+{
+    asked_ = false;
+    const QRegion area = std::exchange(presented_, QRegion());
+    if (!isVisible())
+        return;  // showing the window paints all of it
+    update(shown_.isNull() ? QRegion(rect()) : changedArea(surface_.image(), shown_, area));
+}
+
 void ViewWidget::paintEvent(QPaintEvent* event)
 {
     QElapsedTimer took;
     took.start();
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (shown_.size() != surface_.image().size()) {
+        shown_ = QImage(surface_.image().size(), QImage::Format_RGB32);
+        shown_.fill(0);
+    }
     for (const QRect& area : event->region()) {
         painter.drawImage(area, surface_.image(), area);
         paintedArea_ += qint64(area.width()) * area.height();
+        const QRect kept = area.intersected(shown_.rect());
+        for (int y = kept.top(); y <= kept.bottom(); ++y)
+            std::memcpy(shown_.scanLine(y) + kept.left() * sizeof(QRgb),
+                        surface_.image().constScanLine(y) + kept.left() * sizeof(QRgb),
+                        sizeof(QRgb) * size_t(kept.width()));
     }
     longestPaint_ = std::max(longestPaint_, took.nsecsElapsed());
 }
@@ -46,7 +77,7 @@ PL::PL(Piirto& piirto)
 
 void PL::present(int player, const QRegion& changed)
 {
-    views.at(player)->update(changed);
+    views.at(player)->presented(changed);
 }
 
 void PL::closeEvent(QCloseEvent* event)
