@@ -195,3 +195,36 @@ TEST(Random, TheLakeFollowsTheClock)
         same += a.game.RandomUpTo(3) == b.game.RandomUpTo(3);
     EXPECT_LT(same, 60);  // about a third by chance
 }
+
+// A frame of the trip leaves out the rows a later lake strip covers whole;
+// every frame is still exactly the frame drawn layer by layer.
+TEST(Trip, EveryFrameIsTheFrameDrawnLayerByLayer)
+{
+    Match m;
+    m.start();
+    m.key('a');
+    int compared = 0;
+    for (int t = 0; t < 160; ++t) {
+        m.tick();
+        if (!m.s.Outside(0))
+            break;
+        ScreenDrawing plain(m.s);
+        plain.setSkipping(false);
+        plain.AssignYard(0);
+        plain.LoadLakeAndCabin();
+        for (int j = 0; j < 6; ++j) {
+            if (j == 1) {
+                plain.DrawCabin(0, 250, 145);
+                plain.DrawWalker(0, m.s.Head(0).X, m.s.Head(0).Y);
+            }
+            plain.DrawLakeStrip(0, m.s.Wave(j).X, m.s.Wave(j).Y);
+        }
+        plain.ShowView(0);
+        plain.DrawTemperature(0);
+        plain.DrawScore(0);
+        ASSERT_TRUE(plain.piirto.view(0).image() == m.screen.piirto.view(0).image()) << "tick " << t;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 149);
+    EXPECT_EQ(m.s.Outside(0), 0);
+}

@@ -65,7 +65,18 @@ SpriteRuns SpriteRuns::of(const Surface& sprite, const Surface& mask)
     return out;
 }
 
-void SpriteRuns::draw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask) const
+bool SpriteRuns::covers(int row, int from, int to) const
+{
+    if (row < 0 || row + 1 >= int(rowStart.size()))
+        return false;
+    for (int r = rowStart[row]; r < rowStart[row + 1]; ++r)
+        if (runs[r].copy && runs[r].begin <= from && runs[r].end >= to)
+            return true;
+    return false;
+}
+
+void SpriteRuns::draw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
+                      const std::vector<bool>& skip) const
 {
     const int top = std::max(0, -y);
     const int bottom = std::min<int>(int(rowStart.size()) - 1, target.height() - y);
@@ -77,6 +88,8 @@ void SpriteRuns::draw(Surface& target, int x, int y, const Surface& sprite, cons
     auto* base = reinterpret_cast<QRgb*>(out.bits());
     const qsizetype stride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
     for (int row = top; row < bottom; ++row) {
+        if (size_t(y + row) < skip.size() && skip[size_t(y + row)])
+            continue;
         const auto* s = reinterpret_cast<const QRgb*>(sprite.image().constScanLine(row));
         const auto* m = reinterpret_cast<const QRgb*>(mask.image().constScanLine(row));
         QRgb* d = base + (y + row) * stride + x;

@@ -28,8 +28,12 @@ struct SpriteRuns {
     std::vector<int> rowStart;  // runs of row y: [rowStart[y], rowStart[y + 1])
 
     static SpriteRuns of(const Surface& sprite, const Surface& mask);
-    // (target AND mask) XOR sprite at (x, y), only over the runs.
-    void draw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask) const;
+    // (target AND mask) XOR sprite at (x, y), only over the runs, and not
+    // on the target's rows marked in skip.
+    void draw(Surface& target, int x, int y, const Surface& sprite, const Surface& mask,
+              const std::vector<bool>& skip = {}) const;
+    // Whether row's pixels [from, to) are all copied, covering what lies under them.
+    bool covers(int row, int from, int to) const;
 };
 
 class Pictures {

@@ -75,14 +75,13 @@ void Piirto::loadInto(Work surface, int16_t id)
     workSurface(surface) = pictures_.picture(id);
 }
 
-void Piirto::maskedDraw(int player, int x, int y, Work sprite, Work mask)
+void Piirto::maskedDraw(int player, int x, int y, const Surface& sprite, const Surface& mask,
+                        const std::vector<bool>& skipRows)
 {
-    const Surface& s = work(sprite);
-    const Surface& m = work(mask);
-    if (const Pictures::Pair* pair = pictures_.caching() ? pictures_.pairHeldBy(s, m) : nullptr)
-        pair->runs.draw(buffer(player), x, y, s, m);
+    if (const Pictures::Pair* pair = pictures_.caching() ? pictures_.pairHeldBy(sprite, mask) : nullptr)
+        pair->runs.draw(buffer(player), x, y, sprite, mask, skipRows);
     else
-        MaskedDraw(buffer(player), x, y, s, m);
+        MaskedDraw(buffer(player), x, y, sprite, mask);
 }
 
 void Piirto::DrawSprite(int player, const SpriteRec& rec, int16_t id)

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace hovla {
 
@@ -54,7 +55,8 @@ public:
     // masked draw of a work pair into the player's back buffer: quick when
     // they hold a pair as loaded, exactly the same pixels either way.
     void loadInto(Work surface, int16_t id);
-    void maskedDraw(int player, int x, int y, Work sprite, Work mask);
+    void maskedDraw(int player, int x, int y, const Surface& sprite, const Surface& mask,
+                    const std::vector<bool>& skipRows = {});
 
     // ShowView1 and ShowView2: the player's back buffer to the view.
     void ShowView(int player);

@@ -7,18 +7,23 @@
 #include "match/drawing_seam.h"
 
 #include <string>
+#include <vector>
 
 namespace hovla {
 
+// A frame of the trip is gathered layer by layer and drawn when anything
+// else is asked of the drawing, its showing first of all. Knowing every layer,
+// the rows that a later lake strip covers whole are neither restored to the
+// yard nor drawn under it; the pixels are those of drawing each layer in turn.
 class ScreenDrawing : public Drawing {
 public:
     ScreenDrawing(const Muuttujat& state, ViewSink* views = nullptr, std::string decimalSeparator = ".");
 
-    void RedrawScenes() override { scene.RedrawScenes(); }
-    void DrawSprite(int player, const SpriteRec& rec, int16_t id) override { piirto.DrawSprite(player, rec, id); }
-    void ShowView(int player) override { piirto.ShowView(player); }
-    void DrawTemperature(int player) override { scene.DrawTemperature(player); }
-    void DrawScore(int player) override { scene.DrawScore(player); }
+    void RedrawScenes() override;
+    void DrawSprite(int player, const SpriteRec& rec, int16_t id) override;
+    void ShowView(int player) override;
+    void DrawTemperature(int player) override;
+    void DrawScore(int player) override;
     void ShowRoomPictures() override;
     void AssignYard(int player) override;
     void AssignRoom(int player) override;
@@ -28,8 +33,25 @@ public:
     void DrawLakeStrip(int player, int x, int y) override;
     long redrawCount() const override { return scene.redrawCount(); }
 
+    // Draws a gathered frame of the trip into its back buffer now. With
+    // skipping off every layer is drawn whole, as a check.
+    void drawYardFrame();
+    void setSkipping(bool on) { skipping_ = on; }
+
     Piirto piirto;
     Module1 scene;
+
+private:
+    struct Layer {
+        Surface sprite, mask;  // as loaded when the draw was asked for
+        int x, y;
+    };
+    void gather(int player, Piirto::Work sprite, Piirto::Work mask, int x, int y);
+    void markCovered(const Layer& layer, std::vector<bool>& covered) const;
+
+    int yardPlayer_ = -1;  // whose frame of the trip is being gathered
+    std::vector<Layer> layers_;
+    bool skipping_ = true;
 };
 
 } // namespace hovla

@@ -44,7 +44,7 @@ Surface::Surface(int width, int height) : image_(width, height, QImage::Format_R
     image_.fill(kWindowColour);
 }
 
-void Surface::assignPicture(const QImage& picture)
+void Surface::assignPicture(const QImage& picture, const std::vector<bool>& covered)
 {
     QImage source = asSurfaceImage(picture);
     const bool sameShape = image_.isDetached() && image_.size() == source.size()
@@ -52,10 +52,13 @@ void Surface::assignPicture(const QImage& picture)
     if (sameShape && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known()) {
         // The same picture again: restore only what was drawn over it.
         for (const QRect& area : sincePicture_.region().intersected(image_.rect())) {
-            for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                if (size_t(y) < covered.size() && covered[size_t(y)])
+                    continue;
                 std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + area.left(),
                             reinterpret_cast<const QRgb*>(source.constScanLine(y)) + area.left(),
                             sizeof(QRgb) * size_t(area.width()));
+            }
             sincePresent_.add(area);
         }
     } else {

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QRegion>
 
+#include <vector>
+
 namespace hovla {
 
 // Raster operations of the game's copies, per pixel and channel.
@@ -56,8 +58,12 @@ public:
     Surface(int width, int height);
 
     // Assigning a picture replaces the whole image and takes its size.
-    void assignPicture(const QImage& picture);
-    void assignPicture(const Surface& other) { assignPicture(other.image_); }
+    void assignPicture(const QImage& picture) { assignPicture(picture, {}); }
+    void assignPicture(const Surface& other) { assignPicture(other.image_, {}); }
+    // The same, where the rows marked in covered are about to be drawn over
+    // whole: when only what was drawn over the picture is restored, those
+    // rows are left as they are.
+    void assignPicture(const QImage& picture, const std::vector<bool>& covered);
 
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
