@@ -20,6 +20,13 @@ using namespace hovla::test;
 
 namespace {
 
+void hideWindows(App& app)
+{
+    app.pl.hide();
+    if (app.menu())
+        app.menu()->hide();
+}
+
 struct Program {
     RecordingSoundService service;
     RecordingMessages messages;
@@ -33,12 +40,16 @@ struct Program {
             plays.push_back({file + "@" + std::to_string(slot), app.pl.isVisible()});
         });
     }
-    ~Program()
-    {
-        app.pl.hide();
-        if (app.menu())
-            app.menu()->hide();
-    }
+    ~Program() { hideWindows(app); }
+};
+
+// The same with real modal message boxes, whose loop keeps the clock going.
+struct ProgramWithBoxes {
+    RecordingSoundService service;
+    QtMessages messages;
+    std::vector<int> ended;
+    App app{service, messages, [this](int code) { ended.push_back(code); }};
+    ~ProgramWithBoxes() { hideWindows(app); }
 };
 
 } // namespace
@@ -210,10 +221,8 @@ TEST(Windows, AnUncaughtErrorIsShownAndEndsTheGame)
 
 TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
 {
-    RecordingSoundService service;
-    QtMessages messages;
-    std::vector<int> ended;
-    App app(service, messages, [&](int c) { ended.push_back(c); });
+    ProgramWithBoxes p;
+    App& app = p.app;
     app.start();
 
     QElapsedTimer wall;
@@ -226,16 +235,13 @@ TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
     });
-    messages.show("Odota hetki");
+    p.messages.show("Odota hetki");
     QTest::qWait(1000);
     const double seconds = wall.nsecsElapsed() / 1e9;
     const double rate = (app.clock.ticks() - before) / seconds;
     std::printf("clock: %.2f ticks per second over %.2f s\n", rate, seconds);
     EXPECT_GT(ticksWhileOpen, 50);
     EXPECT_NEAR(rate, 64.0, 64 * 0.02);
-    app.pl.hide();
-    if (app.menu())
-        app.menu()->hide();
 }
 
 // Forty quick presses of the trip keys: forty sounds over eleven voices that
@@ -299,10 +305,8 @@ TEST(Windows, AfterAStallTheClockDoesNotRaceToCatchUp)
 // caption and the player's words.
 TEST(Windows, TheGiveUpBoxCarriesTheInformationIcon)
 {
-    RecordingSoundService service;
-    QtMessages messages;
-    std::vector<int> ended;
-    App app(service, messages, [&](int c) { ended.push_back(c); });
+    ProgramWithBoxes p;
+    App& app = p.app;
     app.start();
     app.Picture1_Click();
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -320,9 +324,6 @@ TEST(Windows, TheGiveUpBoxCarriesTheInformationIcon)
     EXPECT_EQ(caption, "LUOVUTUS");
     EXPECT_EQ(text, "Pelaaja 2 luovutti!!!");
     EXPECT_EQ(app.game.s.GameStopped, -1);
-    app.pl.hide();
-    if (app.menu())
-        app.menu()->hide();
 }
 
 // A picture button acts on a left-button release inside it, as a button does:
@@ -374,7 +375,5 @@ TEST(Windows, AFloodOfRealSoundsNeverStopsTheGame)
     EXPECT_EQ(messages.shown.size(), told);
     for (const SoundSlot& voice : app.sound.SoundPool)
         EXPECT_EQ(voice.Buffer->GetStatus(), SoundBuffer::kPlaying);  // every voice was busy
-    app.pl.hide();
-    if (app.menu())
-        app.menu()->hide();
+    hideWindows(app);
 }
