@@ -767,15 +767,17 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam rising off the stones, shaded smoothly in light greys: a
-// stem of steam on the heap swelling into round billows under a lumpy crown.
-// Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies under
-// it (bitwise OR) never tints it. The cloud is always drawn mirrored, at the
-// stove's own place: player 1's room shows its drawn columns 0..111 and
-// player 2's room columns 30..121, so it lies between those cuts and thins
-// out, greyer and narrower, before it reaches either.
+// A cloud of steam rising off the stones, shaded smoothly in light greys:
+// round billows under a lumpy crown, whose underside thins out into the
+// stones, each column ending at its own row and the last of it breaking into
+// small loose puffs. Every lit pixel is a grey from 0xB0 to 0xFF, so
+// lightening what lies under it (bitwise OR) never tints it. The cloud is
+// always drawn mirrored, at the stove's own place: player 1's room shows its
+// drawn columns 0..111 and player 2's room columns 30..121, so it lies
+// between those cuts and thins out, greyer and narrower, before it reaches
+// either.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamLeft = 31, kSteamRight = 110;  // the first and last drawn columns it may light
+constexpr double kSteamLeft = 30, kSteamRight = 111;  // the first and last drawn columns it may light
 constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
 
 struct Puff {
@@ -790,14 +792,15 @@ struct CloudShape {
     double size;       // a billow's radius over the distance between neighbours: apart below 0.5
     double body;       // the row the billows' centres lie on
     double crown;      // the row the tops of the highest billows reach
-    double stem;       // half width of the steam where it leaves the stones; 0 when it has risen off them
+    double thinning;   // the row, on average, below which the cloud thins out into loose puffs
     double bright;     // how white its lit tops get, 0..1
+    double overhang;   // columns its thin ends may reach past where both rooms cut it
     int seed;
 };
 
-// From the back to the front: the crown's billows, the body's, then the stem
-// rising off the stones.
-std::vector<Puff> steamPuffs(const CloudShape& c)
+// From the back to the front: the crown's billows, the body's, then the
+// skirt hanging under them.
+std::vector<Puff> steamBillows(const CloudShape& c)
 {
     Rng rng{uint64_t(c.seed)};
     std::vector<Puff> puffs;
@@ -814,10 +817,28 @@ std::vector<Puff> steamPuffs(const CloudShape& c)
         puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5), c.body + 3 * t * t + rng.range(-1.5, 1.5),
                          br, 0.8});
     }
-    if (c.stem > 0)
-        for (double t : {-0.55, 0.0, 0.55})
-            puffs.push_back({kSteamMiddle + t * c.stem + rng.range(-1.5, 1.5), kSteamH - 6.0, c.stem * 0.5, 0.6});
+    for (int i = 0; i + 1 < c.billows; ++i) {  // and a skirt under them, for the thinning to wear away
+        const double sr = r * rng.range(0.6, 0.75);
+        const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
+        puffs.push_back({kSteamMiddle + t * c.halfWidth * 0.9 + rng.range(-2, 2), c.body + r * 0.75 + rng.range(0, 2), sr,
+                         0.75});
+    }
     return puffs;
+}
+
+// The small loose puffs the cloud's underside breaks into, under its middle.
+std::vector<Puff> steamWisps(const CloudShape& c)
+{
+    Rng rng{uint64_t(c.seed) * 7 + 3};
+    std::vector<Puff> wisps;
+    const int count = int(c.halfWidth / 4);
+    for (int i = 0; i < count; ++i) {
+        const double t = (i + rng.range(0.2, 0.8)) / count * 2 - 1;
+        const double x = kSteamMiddle + t * c.halfWidth * 0.85;
+        const double y = c.thinning + rng.range(1.5, std::max(2.0, kSteamH - 2.5 - c.thinning));
+        wisps.push_back({x, y, rng.range(1.4, 2.6), 0.75});
+    }
+    return wisps;
 }
 
 // Signed distance to a puff's outline, in pixels, negative inside.
@@ -826,15 +847,41 @@ double puffDistance(const Puff& f, double px, double py)
     return std::hypot(px - f.x, (py - f.y) / f.squash) - f.r;
 }
 
-// The grey to store so that, lightening `under`, it shows as a grey no
-// darker than `grey`.
+// The grey to store so that, lightening `under`, it shows as a grey as close
+// to `grey` as it can (lightening never darkens) with its channels only a few
+// steps apart, so the shading goes on smoothly over the stones' own speckle.
 int neutralOver(int grey, QRgb under)
 {
-    for (int v = grey; v < 0xFF; ++v) {
-        if ((v | qRed(under)) == (v | qGreen(under)) && (v | qGreen(under)) == (v | qBlue(under)))
-            return v;
+    int best = 0xFF;
+    double bestCost = 1e9;
+    for (int v = grey; v <= 0xFF; ++v) {
+        const int r = v | qRed(under), g = v | qGreen(under), b = v | qBlue(under);
+        const int spread = std::max({r, g, b}) - std::min({r, g, b});
+        if (spread > 14)
+            continue;
+        const double cost = std::abs((r + g + b) / 3.0 - grey) + 0.7 * spread;
+        if (cost < bestCost) {
+            best = v;
+            bestCost = cost;
+        }
     }
-    return 0xFF;
+    return best;
+}
+
+// The smooth union of puffs: negative inside, the frontmost puff holding the
+// point in `front`, and how deep inside it the point lies in `depth`.
+double cloudDistance(const std::vector<Puff>& puffs, double px, double py, const Puff** front, double* depth)
+{
+    double d = 1e9;
+    for (const Puff& f : puffs) {
+        const double fd = puffDistance(f, px, py);
+        d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
+        if (fd < 0) {
+            *front = &f;
+            *depth = -fd;
+        }
+    }
+    return d;
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
@@ -843,34 +890,35 @@ QImage steam(const CloudShape& shape, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    const std::vector<Puff> puffs = steamPuffs(shape);
+    const std::vector<Puff> billows = steamBillows(shape), wisps = steamWisps(shape);
+    const uint32_t seed = uint32_t(shape.seed);
     const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             const double px = i + 0.5, py = y + 0.5;
-            // the puffs melt into one outline; the frontmost puff here decides the shade
-            double d = 1e9;
             const Puff* front = nullptr;
             double inFront = 0;
-            for (const Puff& f : puffs) {
-                const double fd = puffDistance(f, px, py);
-                d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
-                if (fd < 0) {
-                    front = &f;
-                    inFront = -fd;
-                }
-            }
+            double d = cloudDistance(billows, px, py, &front, &inFront);
             // thinning out towards either cut: the outline draws in and the grey deepens
-            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px);
-            const double reach = std::clamp(fromCut / 10, 0.0, 1.0);
-            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, uint32_t(shape.seed), 2) - 0.5);
+            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px) + shape.overhang;
+            const double reach = std::clamp(fromCut / (10 + shape.overhang), 0.0, 1.0);
+            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, seed, 2) - 0.5);
+            // each column thins out from its own row down, and the thinning
+            // steam parts into rags where the noise is high
+            const double thinFrom = shape.thinning + 7 * (noise(px / 5.0, 0.5, seed + 11) - 0.5)
+                + 3 * (noise(px / 2.0, 3.5, seed + 13) - 0.5);
+            const double fall = std::max(0.0, (py - thinFrom) / std::max(3.0, kSteamH - thinFrom));
+            d += fall * (1 + 8 * noise(px / 2.5, py / 2.5, seed + 17)) + 10 * std::pow(fall, 4);
             // and narrowing down to where it leaves the stones
             const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
-            d += 14 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
-            if (d >= 0 || fromCut < 0)
+            d += 8 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
+            const Puff* wisp = nullptr;
+            double inWisp = 0;
+            const double dw = cloudDistance(wisps, px, py, &wisp, &inWisp) + 3 * (1 - reach);
+            if ((d >= 0 && dw >= 0) || fromCut < 0)
                 continue;
             double tone = 0.2;
-            if (front) {
+            if (d < 0 && front) {
                 // a ball lit from the upper left: white on top, grey beneath
                 const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
                 const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
@@ -879,8 +927,11 @@ QImage steam(const CloudShape& shape, const Pair& stove)
                 // a soft grey fold where this puff's rim lies over the one behind it
                 if (inFront < 3 && -d > inFront + 1 && py > front->y - front->r * front->squash * 0.2)
                     tone *= 0.55 + 0.45 * inFront / 3;
+                tone *= 0.3 + 0.7 * std::clamp(-d / 4, 0.0, 1.0);  // thin at the rim
+                tone *= std::pow(std::max(0.0, 1 - fall), 1.5);      // and greyer as it thins out
+            } else {
+                tone = 0.25 * std::clamp(-dw / 2, 0.0, 1.0);  // a loose puff: faint, greyest at its rim
             }
-            tone *= 0.45 + 0.55 * std::clamp(-d / 3, 0.0, 1.0);  // thin at the rim
             tone *= 0.35 + 0.65 * reach;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
@@ -1248,9 +1299,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({6, 33, 1.1, 15, 0, 32, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({5, 31, 1.12, 15, 1, 30, 0.9, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 0, 0.85, 305}, stovePair)), 24);
+    add(out, 301, complementPair(steam({7, 43, 1.1, 15, 0, 26, 1.0, 8, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({5, 33, 1.2, 15, 2, 25, 0.9, 0, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
