@@ -976,6 +976,17 @@ std::vector<Ripple> lakeRipples()
     return ripples;
 }
 
+// The water's mottling, `below` rows under the crest. It repeats every
+// band's step down the band, going over from its own pattern to the pattern
+// one step up, so the rows where the next band's crest lies have the colour
+// that crest starts with: stacked, the bands meet without a step in brightness.
+double lakeMottle(int x, double below)
+{
+    const double t = std::clamp(below / kLakeStep, 0.0, 1.0), w = t * t * (3 - 2 * t);
+    const double here = fbm(x / 70.0, below / 18.0, 308, 3), oneUp = fbm(x / 70.0, (below - kLakeStep) / 18.0, 308, 3);
+    return (1 - w) * here + w * oneUp;
+}
+
 QImage lakeStrip()
 {
     QImage img = canvas(kLakeW, kLakeH);
@@ -990,9 +1001,9 @@ QImage lakeStrip()
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            QColor c = mix(deep, light, fbm(x / 70.0, y / 18.0, 308, 3) * 1.1 - 0.05);
+            QColor c = mix(deep, light, lakeMottle(x, below) * 1.1 - 0.05);
             if (below < 4)
-                c = mix(c, light, 0.12 * (1 - below / 4));  // the lit face under the band's crest
+                c = mix(c, light, 0.05 * (1 - below / 4));  // the faintly lit face under the band's crest
             for (const Ripple& r : ripples) {
                 const double along = (x - r.x) / r.half;
                 if (std::abs(along) >= 1)
