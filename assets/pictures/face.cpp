@@ -43,11 +43,12 @@ double flushAt(double x, double y)
     };
     const double heat = std::max({spot(kCx - 30, 110, 18, 14), spot(kCx + 30, 110, 18, 14),
                                   spot(kCx, 104, 9, 16), spot(kCx, 62, 30, 14)});
-    // down the chin it fades towards the neck's own skin
+    // down the jaw and the chin it fades, gradually, into the neck's own skin,
+    // so even the deepest flush ends without a seam where the neck carries on
     double u, v;
     eggCoords(x, y, u, v);
-    const double chin = std::clamp((v - 0.72) / 0.28, 0.0, 1.0);
-    return (0.6 + 0.4 * heat) * (1 - 0.55 * chin * chin * (3 - 2 * chin));
+    const double chin = std::clamp((v - 0.5) / 0.5, 0.0, 1.0);
+    return (0.6 + 0.4 * heat) * (1 - 0.85 * chin * chin * (3 - 2 * chin));
 }
 
 // The egg shaded as a rounded surface, in the body's skin multiplied by the

@@ -1282,7 +1282,7 @@ std::vector<Bitmap> spritePictures()
     const QImage faces[] = {facePicture(QColor(250, 238, 226), Mood::Smile),
                             facePicture(QColor(255, 186, 158), Mood::Straight),
                             facePicture(QColor(255, 138, 110), Mood::Frown),
-                            facePicture(QColor(226, 84, 70), Mood::Crooked)};
+                            facePicture(QColor(246, 76, 64), Mood::Crooked)};
     const Pair first = opaquePair(faces[0], kRoomMatte);
     for (int i = 0; i < 4; ++i) {
         Pair pair = opaquePair(faces[i], kRoomMatte);
