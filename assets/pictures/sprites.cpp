@@ -593,10 +593,16 @@ void ladleHandle(QPainter& p, QPointF neck, QPointF end, double width)
         p.setBrush(Qt::NoBrush);
         p.drawPath(line);
     }
-    // the light running along the top of the handle
+    // the light running along the top of the handle, and a pale lit edge
+    // that sets the handle off from wood behind it
     p.setPen(QPen(QColor(255, 236, 200, 90), 1.2));
-    p.drawLine(neck + across * (width * 0.25) + along * 4, gripStart + across * (width * 0.25));
+    p.drawLine(neck + across * (width * 0.2) + along * 4, gripStart + across * (width * 0.2));
+    p.setPen(QPen(QColor(255, 226, 180, 190), 1.5));
+    p.drawLine(neck + across * (width * 0.42) + along * 4, end + across * (width * 0.36));
     p.restore();
+    // and a dark line along its shaded side
+    p.setPen(QPen(QColor(52, 26, 10, 200), 1.2));
+    p.drawLine(neck - across * (width * 0.5) + along * 4, end - across * (width * 0.45));
     // a ring where the grip begins, and the copper shank holding the handle
     p.setPen(QPen(QColor(60, 30, 12), 1.4));
     p.drawLine(gripStart + across * (width / 2), gripStart - across * (width / 2));
@@ -678,7 +684,7 @@ QImage ladleResting()
     QImage img = canvas(208, 260);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 10);
+    ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 13);
     ladleBowl(p, QPointF(40, 228), 34, 24);
     p.end();
     // under the water the wood is wet and dark, and the water shows its own colour over it
