@@ -1237,16 +1237,18 @@ struct ArmFrame {
     QPointF overBody;
 };
 // The swing, each stage plain at a glance, the arm always reaching out to the
-// ladle with the elbow below the shoulder: the ladle comes up out of the
-// bucket with the elbow still bent low at the side (phase 1), the arm swings
-// forward and opens (phase 2), and it stretches out almost straight as the
-// hand turns over to tip the bowl (phase 3). The hands sit on the held
-// ladle's grip, halfway between where the two rooms put it.
+// ladle with the elbow below the shoulder, the forearm and the wrist turning
+// further down from stage to stage: the ladle comes up out of the bucket with
+// the elbow held back low at the side and the wrist cocked up under the
+// load (phase 1), the arm swings forward and opens, the wrist straight
+// (phase 2), and it stretches out almost straight as the wrist bends right
+// over to tip the bowl (phase 3). The hands sit on the held ladle's grip,
+// halfway between where the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},             // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {178, 112}, {91, 144}, 28}, {119.5, 30}},  // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {188, 128}, {96, 149}, 8}, {135, 35}},     // phase 2: swinging forward
-    {117, {296, 247, {212, 44}, {199, 150}, {101, 174}}, {139.5, 30}},     // phase 1: elbow low, lifting
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {166, 86}, {91, 144}, 48}, {119.5, 30}},     // phase 3: stretched out, tipping
+    {115, {295, 215, {217, 39}, {178, 118}, {96, 149}, 6}, {135, 35}},       // phase 2: swinging forward
+    {117, {296, 247, {212, 44}, {212, 148}, {101, 174}, -24}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
