@@ -221,7 +221,10 @@ Limbs torso()
                      {kNeckBase + QPointF(-4, -20), kRestShoulder + QPointF(12, 0), 17, 17},
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
-                     {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-4, 6), 24, 19},
+                     {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-6, 8), 24, 17},
+                     // the throwing side's shoulder runs on down the side rather than
+                     // ending in a ball; whichever arm frame is drawn covers it
+                     {kThrowShoulder + QPointF(-6, 8), leaned(kThrowShoulder + QPointF(-10, 30)), 17, 12},
                      {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
                      // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
                      {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
@@ -374,7 +377,7 @@ QImage armPicture(const ArmPose& pose)
     Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
     // the arm grows out of the slope from the neck: its top a flat deltoid
     // flush with the body's shoulder line, not a ball sitting on it
-    arm.parts[0] = {pose.shoulder + QPointF(-16, 7), lerp(pose.shoulder, pose.elbow, 0.3) + QPointF(2, 0), 14, 18};
+    arm.parts[0] = {pose.shoulder + QPointF(-10, 6), lerp(pose.shoulder, pose.elbow, 0.32), 16, 19};
     arm.parts[1].ra = 18;
     paintLimbs(img, arm, [&](double x, double y, double d, double s, double e) {
         // the deltoid is broad and matt: no ball-like glint on the shoulder

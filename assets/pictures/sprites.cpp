@@ -1270,7 +1270,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.25, 0.0, 1.0));
+            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.35, 0.0, 1.0));
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
