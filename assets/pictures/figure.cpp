@@ -214,11 +214,11 @@ constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(218, 468), kFarA
 Limbs torso()
 {
     return Limbs{{
-                     {kNeckTop, kNeckBase, 26, 31},  // a short, sturdy neck
+                     {kNeckTop, kNeckBase, 27, 34},  // a short, sturdy neck
                      // the muscles from high on the neck out to each shoulder, so the neck
                      // widens into the shoulders instead of standing up off them
-                     {kNeckBase + QPointF(2, -22), kThrowShoulder + QPointF(-10, 2), 17, 17},
-                     {kNeckBase + QPointF(-4, -20), kRestShoulder + QPointF(12, 0), 17, 17},
+                     {kNeckBase + QPointF(2, -28), kThrowShoulder + QPointF(-10, 0), 20, 17},
+                     {kNeckBase + QPointF(-4, -26), kRestShoulder + QPointF(12, -2), 20, 17},
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
                      {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-6, 8), 24, 17},
