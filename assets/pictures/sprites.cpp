@@ -785,6 +785,7 @@ QImage ladleHeld()
 constexpr int kSteamW = 122, kSteamH = 34;
 constexpr double kSteamLeft = 30, kSteamRight = 111;  // the first and last drawn columns it may light
 constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
+constexpr double kThinningRows = 8;  // over which a column of the cloud thins out to nothing
 
 struct Puff {
     double x, y, r;  // centre and radius, in drawn columns and rows
@@ -812,16 +813,18 @@ std::vector<Puff> steamBillows(const CloudShape& c)
     std::vector<Puff> puffs;
     const double step = c.billows > 1 ? 2 * c.halfWidth / (c.billows - 1) : 0;
     const double r = std::max(5.0, step * c.size);
-    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, a little higher
+    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, higher towards the middle
         const double cr = r * rng.range(0.62, 0.8);
-        const double x = kSteamMiddle - c.halfWidth + step * (i + 0.5) + rng.range(-2, 2);
-        puffs.push_back({x, c.crown + cr * 0.85 + rng.range(0, 2.5), cr, 0.85});
+        const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
+        const double x = kSteamMiddle + t * c.halfWidth + rng.range(-2, 2);
+        puffs.push_back({x, c.crown + cr * 0.85 + 6 * t * t + rng.range(0, 3), cr, 0.85});
     }
     for (int i = 0; i < c.billows; ++i) {
         const double t = c.billows > 1 ? i / double(c.billows - 1) * 2 - 1 : 0;
         const double br = r * (1 - 0.25 * t * t) * rng.range(0.9, 1.08);  // smaller towards the ends
-        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5), c.body + 3 * t * t + rng.range(-1.5, 1.5),
-                         br, 0.8});
+        const double lift = i % 2 ? 2.5 : -1.5;  // every other one standing higher, so the top is lumpy
+        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5),
+                         c.body + 5 * t * t - lift + rng.range(-1, 1), br, 0.8});
     }
     for (int i = 0; i + 1 < c.billows; ++i) {  // and a skirt under them, for the thinning to wear away
         const double sr = r * rng.range(0.6, 0.75);
@@ -841,7 +844,7 @@ std::vector<Puff> steamWisps(const CloudShape& c)
     for (int i = 0; i < count; ++i) {
         const double t = (i + rng.range(0.2, 0.8)) / count * 2 - 1;
         const double x = kSteamMiddle + t * c.halfWidth * 0.85;
-        const double y = c.thinning + rng.range(1.5, std::max(2.0, kSteamH - 2.5 - c.thinning));
+        const double y = c.thinning + rng.range(1.5, kThinningRows);
         wisps.push_back({x, y, rng.range(1.4, 2.6), 0.75});
     }
     return wisps;
@@ -911,10 +914,10 @@ QImage steam(const CloudShape& shape, const Pair& stove)
             d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, seed, 2) - 0.5);
             // each column thins out from its own row down, and the thinning
             // steam parts into rags where the noise is high
-            const double thinFrom = shape.thinning + 7 * (noise(px / 5.0, 0.5, seed + 11) - 0.5)
-                + 3 * (noise(px / 2.0, 3.5, seed + 13) - 0.5);
-            const double fall = std::max(0.0, (py - thinFrom) / std::max(3.0, kSteamH - thinFrom));
-            d += fall * (1 + 8 * noise(px / 2.5, py / 2.5, seed + 17)) + 10 * std::pow(fall, 4);
+            const double thinFrom = shape.thinning + 13 * (noise(px / 6.0, 0.5, seed + 11) - 0.5)
+                + 4 * (noise(px / 2.0, 3.5, seed + 13) - 0.5);
+            const double fall = std::max(0.0, (py - thinFrom) / kThinningRows);
+            d += fall * (3 + 10 * noise(px / 2.5, py / 2.5, seed + 17)) + 12 * fall * fall;
             // and narrowing down to where it leaves the stones
             const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
             d += 8 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
@@ -1318,8 +1321,8 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({7, 43, 1.1, 15, 0, 26, 1.0, 8, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({5, 33, 1.2, 15, 2, 25, 0.9, 0, 303}, stovePair)), 24);
+    add(out, 301, complementPair(steam({7, 48, 1.15, 18, 2, 24, 1.0, 12, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({5, 38, 1.25, 18, 3, 24, 0.9, 7, 303}, stovePair)), 24);
     add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
