@@ -802,6 +802,7 @@ struct CloudShape {
     double thinning;   // the row, on average, below which the cloud thins out into loose puffs
     double bright;     // how white its lit tops get, 0..1
     double overhang;   // columns its thin ends may reach past where both rooms cut it
+    double rim;        // how far in from its outline it greys towards the edge
     int seed;
 };
 
@@ -936,7 +937,7 @@ QImage steam(const CloudShape& shape, const Pair& stove)
                 // a soft grey fold where this puff's rim lies over the one behind it
                 if (inFront < 3 && -d > inFront + 1 && py > front->y - front->r * front->squash * 0.2)
                     tone *= 0.55 + 0.45 * inFront / 3;
-                tone *= 0.3 + 0.7 * std::clamp(-d / 4, 0.0, 1.0);  // thin at the rim
+                tone *= 0.3 + 0.7 * std::pow(std::clamp(-d / shape.rim, 0.0, 1.0), 1.5);  // thin at the rim
                 tone *= std::pow(std::max(0.0, 1 - fall), 1.5);      // and greyer as it thins out
             } else {
                 tone = 0.25 * std::clamp(-dw / 2, 0.0, 1.0);  // a loose puff: faint, greyest at its rim
@@ -1321,9 +1322,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({7, 48, 1.15, 18, 2, 24, 1.0, 12, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({5, 38, 1.25, 18, 3, 24, 0.9, 7, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 305}, stovePair)), 24);
+    add(out, 301, complementPair(steam({7, 48, 1.15, 18, 2, 24, 1.0, 12, 4, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({5, 38, 1.25, 18, 3, 24, 0.9, 7, 4, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 7, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
