@@ -959,9 +959,10 @@ QImage steam(const CloudShape& shape, const Pair& stove)
 // last one's lower part, so every band shows the 65 rows under its crest;
 // only the lowest band's bottom shows, and it turns to the cyan of the yard
 // below. So that the stack does not read as a pattern repeating every 65
-// rows, nothing in a band stands out: its ripples are many, small and evenly
-// spread, a little smaller near the top (the far side of each band), with a
-// highlight caught here and there.
+// rows, nothing in a band stands out and nothing marks where one meets the
+// next: its ripples are many and evenly spread right up to its crest, of
+// widely varying lengths, a little smaller near the top (the far side of each
+// band), with a highlight caught here and there.
 constexpr int kLakeW = 599, kLakeH = 136;
 constexpr int kLakeStep = 65;  // the rows each band shows
 
@@ -980,7 +981,9 @@ std::vector<Ripple> lakeRipples()
     constexpr int kCount = 420;
     for (int i = 0; i < kCount; ++i) {
         const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
-        ripples.push_back({rng.range(-10, kLakeW + 10), 3 + depth * (kLakeStep - 6), rng.range(3, 7) * (0.6 + 0.5 * depth),
+        // lengths varying a lot from one ripple to the next, squared so most are short
+        const double length = 2 + 8 * std::pow(rng.uniform(), 2);
+        ripples.push_back({rng.range(-10, kLakeW + 10), 1 + depth * (kLakeStep - 1), length * (0.6 + 0.5 * depth),
                            rng.uniform() < 0.12 ? 1.0 : rng.range(0.2, 0.5)});
     }
     return ripples;
@@ -1012,8 +1015,6 @@ QImage lakeStrip()
             if (below < -0.5)
                 continue;
             QColor c = mix(deep, light, lakeMottle(x, below) * 1.1 - 0.05);
-            if (below < 4)
-                c = mix(c, light, 0.05 * (1 - below / 4));  // the faintly lit face under the band's crest
             for (const Ripple& r : ripples) {
                 const double along = (x - r.x) / r.half;
                 if (std::abs(along) >= 1)
