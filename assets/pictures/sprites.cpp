@@ -780,10 +780,10 @@ QImage ladleHeld()
 // lightening what lies under it (bitwise OR) never tints it. The cloud is
 // always drawn mirrored, at the stove's own place: player 1's room shows its
 // drawn columns 0..111 and player 2's room columns 30..121, so it lies
-// between those cuts and thins out, greyer and narrower, before it reaches
-// either.
+// mostly between those cuts and thins out, greyer and narrower, towards
+// them; only the larger frames' thinnest ends reach a few columns past.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamLeft = 30, kSteamRight = 111;  // the first and last drawn columns it may light
+constexpr double kSteamLeft = 30, kSteamRight = 111;  // the drawn columns both rooms show, first and last
 constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
 constexpr double kThinningRows = 8;  // over which a column of the cloud thins out to nothing
 
