@@ -1323,7 +1323,7 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({7, 48, 1.15, 18, 2, 24, 1.0, 12, 4, 301}, stovePair)), 24);
+    add(out, 301, complementPair(steam({8, 52, 1.2, 17, 1, 27, 1.0, 15, 4, 301}, stovePair)), 24);
     add(out, 303, complementPair(steam({5, 38, 1.25, 18, 3, 24, 0.9, 7, 4, 303}, stovePair)), 24);
     add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 7, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
