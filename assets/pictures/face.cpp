@@ -43,11 +43,12 @@ double flushAt(double x, double y)
     };
     const double heat = std::max({spot(kCx - 30, 110, 18, 14), spot(kCx + 30, 110, 18, 14),
                                   spot(kCx, 104, 9, 16), spot(kCx, 62, 30, 14)});
-    // down the chin it fades towards the neck's own skin
+    // down the jaw and the chin it fades, gradually, into the neck's own skin,
+    // so even the deepest flush ends without a seam where the neck carries on
     double u, v;
     eggCoords(x, y, u, v);
-    const double chin = std::clamp((v - 0.72) / 0.28, 0.0, 1.0);
-    return (0.6 + 0.4 * heat) * (1 - 0.55 * chin * chin * (3 - 2 * chin));
+    const double chin = std::clamp((v - 0.5) / 0.5, 0.0, 1.0);
+    return (0.6 + 0.4 * heat) * (1 - 0.85 * chin * chin * (3 - 2 * chin));
 }
 
 // The egg shaded as a rounded surface, in the body's skin multiplied by the
@@ -74,10 +75,11 @@ void paintEgg(QImage& img, const QColor& tint)
             // just above the chin's edge, where the neck carries on below, the skin
             // takes the neck's own light so the two meet without a dark seam
             const double across = (x + 0.5 - kCx) / 21.0;
+            double overNeck = 0;  // how much the neck carries on right below this point
             if (std::abs(across) < 1 && v > 0.6) {
                 const double neckLight = std::sqrt(1 - across * across) * lz;
-                const double w = std::clamp((v - 0.6) / 0.35, 0.0, 1.0) * (1 - across * across);
-                c = mix(c, skinAt(neckLight, 0, std::abs(across)), 0.6 * w);
+                overNeck = std::clamp((v - 0.6) / 0.35, 0.0, 1.0) * (1 - across * across);
+                c = mix(c, skinAt(neckLight, 0, std::abs(across)), 0.85 * overNeck);
             }
             // the heat's flush: strongest on the cheeks, the nose and the
             // forehead, fading towards the jaw and the hairline
@@ -87,7 +89,8 @@ void paintEgg(QImage& img, const QColor& tint)
                                  flushed(c.blueF(), tint.blueF()));
             // the outline's edge: fully opaque, in the skin a shade deeper where the
             // pixel is only partly covered, so the hard edge reads as a soft rim
-            c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0));
+            // (none over the neck, where the chin runs on into it)
+            c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0) * (1 - overNeck));
             row[x] = qRgb(c.red(), c.green(), c.blue());
         }
     }
@@ -378,7 +381,7 @@ QImage facePicture(const QColor& tint, Mood mood)
     p.drawImage(0, 0, egg);
     // soft shadow under the chin line and at the hairline
     p.setPen(Qt::NoPen);
-    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 40)));
+    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 22)));
     p.drawEllipse(QPointF(kCx, 150), 30, 8);
     paintCheeks(p, mood);
     paintEye(p, kCx - kEyeDx, 0, mood);

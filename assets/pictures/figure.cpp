@@ -195,33 +195,42 @@ void paintFaded(QImage& img, const Limbs& limbs, const SurfaceColour& colour, QP
 
 namespace {
 
+// The body reclines: below the shoulders it leans back, each row drawn this
+// much further towards the feet than the upright figure it is laid out as.
+constexpr double kLeanStart = 90, kLean = 0.15;
+constexpr double leanAt(double y) { return kLean * std::max(0.0, y - kLeanStart); }
+constexpr QPointF leaned(QPointF p) { return p - QPointF(leanAt(p.y()), 0); }
+
 // Body joints, in the body picture, as player 2 sees it.
 constexpr QPointF kNeckTop(326, 14);
-constexpr QPointF kNeckBase(322, 70);
+constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(262, 86);
-constexpr QPointF kRestElbow(228, 206);
-constexpr QPointF kRestHand(240, 300);
-constexpr QPointF kNearHip(258, 330), kNearKnee(150, 452), kNearAnkle(82, 548);
-constexpr QPointF kFarHip(300, 344), kFarKnee(218, 468), kFarAnkle(158, 560);
+constexpr QPointF kRestElbow = leaned(QPointF(228, 206));
+constexpr QPointF kRestHand = leaned(QPointF(240, 300));
+constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
+constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(218, 468), kFarAnkle(158, 560);
 
 Limbs torso()
 {
     return Limbs{{
-                     {kNeckTop, kNeckBase, 25, 30},  // a short, sturdy neck
+                     {kNeckTop, kNeckBase, 27, 34},  // a short, sturdy neck
                      // the muscles from high on the neck out to each shoulder, so the neck
                      // widens into the shoulders instead of standing up off them
-                     {kNeckBase + QPointF(2, -22), kThrowShoulder + QPointF(-10, 2), 17, 17},
-                     {kNeckBase + QPointF(-4, -20), kRestShoulder + QPointF(12, 0), 17, 17},
+                     {kNeckBase + QPointF(2, -28), kThrowShoulder + QPointF(-10, 0), 20, 17},
+                     {kNeckBase + QPointF(-4, -26), kRestShoulder + QPointF(12, -2), 20, 17},
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
-                     {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-4, 6), 24, 19},
+                     {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-6, 8), 24, 17},
+                     // the throwing side's shoulder runs on down the side rather than
+                     // ending in a ball; whichever arm frame is drawn covers it
+                     {kThrowShoulder + QPointF(-6, 8), leaned(kThrowShoulder + QPointF(-10, 30)), 17, 12},
                      {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
                      // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
                      {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
-                     {QPointF(306, 120), QPointF(300, 170), 52, 50},  // chest
-                     {QPointF(296, 200), QPointF(284, 262), 44, 44},  // waist
-                     {QPointF(282, 300), QPointF(278, 330), 54, 56},  // hips
+                     {leaned(QPointF(306, 120)), leaned(QPointF(300, 170)), 52, 50},  // chest
+                     {leaned(QPointF(296, 200)), leaned(QPointF(284, 262)), 44, 44},  // waist
+                     {leaned(QPointF(282, 300)), leaned(QPointF(278, 330)), 54, 56},  // hips
                      {kNearHip, kNearKnee, 40, 30},
                      {kNearKnee, kNearAnkle, 27, 17},
                      {kNearAnkle, QPointF(58, 570), 15, 11},
@@ -242,19 +251,21 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    arm.parts.push_back({kRestHand, QPointF(246, 326), 12, 9});  // the relaxed hand
+    arm.parts.push_back({kRestHand, leaned(QPointF(246, 326)), 12, 9});  // the relaxed hand
     return arm;
 }
 
 // The two-piece: a band round the chest and briefs over the hips.
 bool inSuitTop(double x, double y)
 {
+    x += leanAt(y);
     const double top = 124 + (x - 300) * 0.08 - 10 * std::exp(-std::pow((x - 300) / 30.0, 2));
     return y > top && y < top + 58 + 6 * std::sin((x - 250) / 40.0);
 }
 
 bool inSuitBottom(double x, double y)
 {
+    x += leanAt(y);
     const double waist = 296 + (x - 280) * 0.12;
     const double leg = 390 - 0.95 * std::abs(x - 284);
     return y > waist && y < leg;
@@ -284,7 +295,7 @@ QImage bodyPicture()
     paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
         QColor c = skinAt(d, s, e);
         // navel: a small soft dimple, shadowed under its upper rim, lit on its lower one
-        const double nu = (x - 290) / 2.6, nv = (y - 254) / 3.4;
+        const double nu = (x + leanAt(y) - 290) / 2.6, nv = (y - 254) / 3.4;
         const double nd = nu * nu + nv * nv;
         if (nd < 1.8) {
             const double well = nd < 1 ? (1 - nd) * (1 - nd) : 0;
@@ -366,7 +377,7 @@ QImage armPicture(const ArmPose& pose)
     Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
     // the arm grows out of the slope from the neck: its top a flat deltoid
     // flush with the body's shoulder line, not a ball sitting on it
-    arm.parts[0] = {pose.shoulder + QPointF(-16, 7), lerp(pose.shoulder, pose.elbow, 0.3) + QPointF(2, 0), 14, 18};
+    arm.parts[0] = {pose.shoulder + QPointF(-10, 6), lerp(pose.shoulder, pose.elbow, 0.32), 16, 19};
     arm.parts[1].ra = 18;
     paintLimbs(img, arm, [&](double x, double y, double d, double s, double e) {
         // the deltoid is broad and matt: no ball-like glint on the shoulder

@@ -593,10 +593,16 @@ void ladleHandle(QPainter& p, QPointF neck, QPointF end, double width)
         p.setBrush(Qt::NoBrush);
         p.drawPath(line);
     }
-    // the light running along the top of the handle
+    // the light running along the top of the handle, and a pale lit edge
+    // that sets the handle off from wood behind it
     p.setPen(QPen(QColor(255, 236, 200, 90), 1.2));
-    p.drawLine(neck + across * (width * 0.25) + along * 4, gripStart + across * (width * 0.25));
+    p.drawLine(neck + across * (width * 0.2) + along * 4, gripStart + across * (width * 0.2));
+    p.setPen(QPen(QColor(255, 226, 180, 190), 1.5));
+    p.drawLine(neck + across * (width * 0.42) + along * 4, end + across * (width * 0.36));
     p.restore();
+    // and a dark line along its shaded side
+    p.setPen(QPen(QColor(52, 26, 10, 200), 1.2));
+    p.drawLine(neck - across * (width * 0.5) + along * 4, end - across * (width * 0.45));
     // a ring where the grip begins, and the copper shank holding the handle
     p.setPen(QPen(QColor(60, 30, 12), 1.4));
     p.drawLine(gripStart + across * (width / 2), gripStart - across * (width / 2));
@@ -678,7 +684,7 @@ QImage ladleResting()
     QImage img = canvas(208, 260);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 10);
+    ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 13);
     ladleBowl(p, QPointF(40, 228), 34, 24);
     p.end();
     // under the water the wood is wet and dark, and the water shows its own colour over it
@@ -767,16 +773,19 @@ QImage ladleHeld()
     return img;
 }
 
-// A cloud of steam rising off the stones, shaded smoothly in light greys: a
-// stem of steam on the heap swelling into round billows under a lumpy crown.
-// Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies under
-// it (bitwise OR) never tints it. The cloud is always drawn mirrored, at the
-// stove's own place: player 1's room shows its drawn columns 0..111 and
-// player 2's room columns 30..121, so it lies between those cuts and thins
-// out, greyer and narrower, before it reaches either.
+// A cloud of steam rising off the stones, shaded smoothly in light greys:
+// round billows under a lumpy crown, whose underside thins out into the
+// stones, each column ending at its own row and the last of it breaking into
+// small loose puffs. Every lit pixel is a grey from 0xB0 to 0xFF, so
+// lightening what lies under it (bitwise OR) never tints it. The cloud is
+// always drawn mirrored, at the stove's own place: player 1's room shows its
+// drawn columns 0..111 and player 2's room columns 30..121, so it lies
+// mostly between those cuts and thins out, greyer and narrower, towards
+// them; only the larger frames' thinnest ends reach a few columns past.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamLeft = 31, kSteamRight = 110;  // the first and last drawn columns it may light
+constexpr double kSteamLeft = 30, kSteamRight = 111;  // the drawn columns both rooms show, first and last
 constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
+constexpr double kThinningRows = 8;  // over which a column of the cloud thins out to nothing
 
 struct Puff {
     double x, y, r;  // centre and radius, in drawn columns and rows
@@ -790,34 +799,56 @@ struct CloudShape {
     double size;       // a billow's radius over the distance between neighbours: apart below 0.5
     double body;       // the row the billows' centres lie on
     double crown;      // the row the tops of the highest billows reach
-    double stem;       // half width of the steam where it leaves the stones; 0 when it has risen off them
+    double thinning;   // the row, on average, below which the cloud thins out into loose puffs
     double bright;     // how white its lit tops get, 0..1
+    double overhang;   // columns its thin ends may reach past where both rooms cut it
+    double rim;        // how far in from its outline it greys towards the edge
     int seed;
 };
 
-// From the back to the front: the crown's billows, the body's, then the stem
-// rising off the stones.
-std::vector<Puff> steamPuffs(const CloudShape& c)
+// From the back to the front: the crown's billows, the body's, then the
+// skirt hanging under them.
+std::vector<Puff> steamBillows(const CloudShape& c)
 {
     Rng rng{uint64_t(c.seed)};
     std::vector<Puff> puffs;
     const double step = c.billows > 1 ? 2 * c.halfWidth / (c.billows - 1) : 0;
     const double r = std::max(5.0, step * c.size);
-    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, a little higher
+    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, higher towards the middle
         const double cr = r * rng.range(0.62, 0.8);
-        const double x = kSteamMiddle - c.halfWidth + step * (i + 0.5) + rng.range(-2, 2);
-        puffs.push_back({x, c.crown + cr * 0.85 + rng.range(0, 2.5), cr, 0.85});
+        const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
+        const double x = kSteamMiddle + t * c.halfWidth + rng.range(-2, 2);
+        puffs.push_back({x, c.crown + cr * 0.85 + 6 * t * t + rng.range(0, 3), cr, 0.85});
     }
     for (int i = 0; i < c.billows; ++i) {
         const double t = c.billows > 1 ? i / double(c.billows - 1) * 2 - 1 : 0;
         const double br = r * (1 - 0.25 * t * t) * rng.range(0.9, 1.08);  // smaller towards the ends
-        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5), c.body + 3 * t * t + rng.range(-1.5, 1.5),
-                         br, 0.8});
+        const double lift = i % 2 ? 2.5 : -1.5;  // every other one standing higher, so the top is lumpy
+        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5),
+                         c.body + 5 * t * t - lift + rng.range(-1, 1), br, 0.8});
     }
-    if (c.stem > 0)
-        for (double t : {-0.55, 0.0, 0.55})
-            puffs.push_back({kSteamMiddle + t * c.stem + rng.range(-1.5, 1.5), kSteamH - 6.0, c.stem * 0.5, 0.6});
+    for (int i = 0; i + 1 < c.billows; ++i) {  // and a skirt under them, for the thinning to wear away
+        const double sr = r * rng.range(0.6, 0.75);
+        const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
+        puffs.push_back({kSteamMiddle + t * c.halfWidth * 0.9 + rng.range(-2, 2), c.body + r * 0.75 + rng.range(0, 2), sr,
+                         0.75});
+    }
     return puffs;
+}
+
+// The small loose puffs the cloud's underside breaks into, under its middle.
+std::vector<Puff> steamWisps(const CloudShape& c)
+{
+    Rng rng{uint64_t(c.seed) * 7 + 3};
+    std::vector<Puff> wisps;
+    const int count = int(c.halfWidth / 4);
+    for (int i = 0; i < count; ++i) {
+        const double t = (i + rng.range(0.2, 0.8)) / count * 2 - 1;
+        const double x = kSteamMiddle + t * c.halfWidth * 0.85;
+        const double y = c.thinning + rng.range(1.5, kThinningRows);
+        wisps.push_back({x, y, rng.range(1.4, 2.6), 0.75});
+    }
+    return wisps;
 }
 
 // Signed distance to a puff's outline, in pixels, negative inside.
@@ -826,15 +857,41 @@ double puffDistance(const Puff& f, double px, double py)
     return std::hypot(px - f.x, (py - f.y) / f.squash) - f.r;
 }
 
-// The grey to store so that, lightening `under`, it shows as a grey no
-// darker than `grey`.
+// The grey to store so that, lightening `under`, it shows as a grey as close
+// to `grey` as it can (lightening never darkens) with its channels only a few
+// steps apart, so the shading goes on smoothly over the stones' own speckle.
 int neutralOver(int grey, QRgb under)
 {
-    for (int v = grey; v < 0xFF; ++v) {
-        if ((v | qRed(under)) == (v | qGreen(under)) && (v | qGreen(under)) == (v | qBlue(under)))
-            return v;
+    int best = 0xFF;
+    double bestCost = 1e9;
+    for (int v = grey; v <= 0xFF; ++v) {
+        const int r = v | qRed(under), g = v | qGreen(under), b = v | qBlue(under);
+        const int spread = std::max({r, g, b}) - std::min({r, g, b});
+        if (spread > 14)
+            continue;
+        const double cost = std::abs((r + g + b) / 3.0 - grey) + 0.7 * spread;
+        if (cost < bestCost) {
+            best = v;
+            bestCost = cost;
+        }
     }
-    return 0xFF;
+    return best;
+}
+
+// The smooth union of puffs: negative inside, the frontmost puff holding the
+// point in `front`, and how deep inside it the point lies in `depth`.
+double cloudDistance(const std::vector<Puff>& puffs, double px, double py, const Puff** front, double* depth)
+{
+    double d = 1e9;
+    for (const Puff& f : puffs) {
+        const double fd = puffDistance(f, px, py);
+        d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
+        if (fd < 0) {
+            *front = &f;
+            *depth = -fd;
+        }
+    }
+    return d;
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
@@ -843,34 +900,35 @@ QImage steam(const CloudShape& shape, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    const std::vector<Puff> puffs = steamPuffs(shape);
+    const std::vector<Puff> billows = steamBillows(shape), wisps = steamWisps(shape);
+    const uint32_t seed = uint32_t(shape.seed);
     const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             const double px = i + 0.5, py = y + 0.5;
-            // the puffs melt into one outline; the frontmost puff here decides the shade
-            double d = 1e9;
             const Puff* front = nullptr;
             double inFront = 0;
-            for (const Puff& f : puffs) {
-                const double fd = puffDistance(f, px, py);
-                d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
-                if (fd < 0) {
-                    front = &f;
-                    inFront = -fd;
-                }
-            }
+            double d = cloudDistance(billows, px, py, &front, &inFront);
             // thinning out towards either cut: the outline draws in and the grey deepens
-            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px);
-            const double reach = std::clamp(fromCut / 10, 0.0, 1.0);
-            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, uint32_t(shape.seed), 2) - 0.5);
+            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px) + shape.overhang;
+            const double reach = std::clamp(fromCut / (10 + shape.overhang), 0.0, 1.0);
+            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, seed, 2) - 0.5);
+            // each column thins out from its own row down, and the thinning
+            // steam parts into rags where the noise is high
+            const double thinFrom = shape.thinning + 13 * (noise(px / 6.0, 0.5, seed + 11) - 0.5)
+                + 4 * (noise(px / 2.0, 3.5, seed + 13) - 0.5);
+            const double fall = std::max(0.0, (py - thinFrom) / kThinningRows);
+            d += fall * (3 + 10 * noise(px / 2.5, py / 2.5, seed + 17)) + 12 * fall * fall;
             // and narrowing down to where it leaves the stones
             const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
-            d += 14 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
-            if (d >= 0 || fromCut < 0)
+            d += 8 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
+            const Puff* wisp = nullptr;
+            double inWisp = 0;
+            const double dw = cloudDistance(wisps, px, py, &wisp, &inWisp) + 3 * (1 - reach);
+            if ((d >= 0 && dw >= 0) || fromCut < 0)
                 continue;
             double tone = 0.2;
-            if (front) {
+            if (d < 0 && front) {
                 // a ball lit from the upper left: white on top, grey beneath
                 const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
                 const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
@@ -879,8 +937,11 @@ QImage steam(const CloudShape& shape, const Pair& stove)
                 // a soft grey fold where this puff's rim lies over the one behind it
                 if (inFront < 3 && -d > inFront + 1 && py > front->y - front->r * front->squash * 0.2)
                     tone *= 0.55 + 0.45 * inFront / 3;
+                tone *= 0.3 + 0.7 * std::pow(std::clamp(-d / shape.rim, 0.0, 1.0), 1.5);  // thin at the rim
+                tone *= std::pow(std::max(0.0, 1 - fall), 1.5);      // and greyer as it thins out
+            } else {
+                tone = 0.25 * std::clamp(-dw / 2, 0.0, 1.0);  // a loose puff: faint, greyest at its rim
             }
-            tone *= 0.45 + 0.55 * std::clamp(-d / 3, 0.0, 1.0);  // thin at the rim
             tone *= 0.35 + 0.65 * reach;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
@@ -898,9 +959,10 @@ QImage steam(const CloudShape& shape, const Pair& stove)
 // last one's lower part, so every band shows the 65 rows under its crest;
 // only the lowest band's bottom shows, and it turns to the cyan of the yard
 // below. So that the stack does not read as a pattern repeating every 65
-// rows, nothing in a band stands out: its ripples are many, small and evenly
-// spread, a little smaller near the top (the far side of each band), with a
-// highlight caught here and there.
+// rows, nothing in a band stands out and nothing marks where one meets the
+// next: its ripples are many and evenly spread right up to its crest, of
+// widely varying lengths, a little smaller near the top (the far side of each
+// band), with a highlight caught here and there.
 constexpr int kLakeW = 599, kLakeH = 136;
 constexpr int kLakeStep = 65;  // the rows each band shows
 
@@ -919,10 +981,23 @@ std::vector<Ripple> lakeRipples()
     constexpr int kCount = 420;
     for (int i = 0; i < kCount; ++i) {
         const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
-        ripples.push_back({rng.range(-10, kLakeW + 10), 3 + depth * (kLakeStep - 6), rng.range(3, 7) * (0.6 + 0.5 * depth),
+        // lengths varying a lot from one ripple to the next, squared so most are short
+        const double length = 2 + 8 * std::pow(rng.uniform(), 2);
+        ripples.push_back({rng.range(-10, kLakeW + 10), 1 + depth * (kLakeStep - 1), length * (0.6 + 0.5 * depth),
                            rng.uniform() < 0.12 ? 1.0 : rng.range(0.2, 0.5)});
     }
     return ripples;
+}
+
+// The water's mottling, `below` rows under the crest. It repeats every
+// band's step down the band, going over from its own pattern to the pattern
+// one step up, so the rows where the next band's crest lies have the colour
+// that crest starts with: stacked, the bands meet without a step in brightness.
+double lakeMottle(int x, double below)
+{
+    const double t = std::clamp(below / kLakeStep, 0.0, 1.0), w = t * t * (3 - 2 * t);
+    const double here = fbm(x / 70.0, below / 18.0, 308, 3), oneUp = fbm(x / 70.0, (below - kLakeStep) / 18.0, 308, 3);
+    return (1 - w) * here + w * oneUp;
 }
 
 QImage lakeStrip()
@@ -939,9 +1014,7 @@ QImage lakeStrip()
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            QColor c = mix(deep, light, fbm(x / 70.0, y / 18.0, 308, 3) * 1.1 - 0.05);
-            if (below < 4)
-                c = mix(c, light, 0.12 * (1 - below / 4));  // the lit face under the band's crest
+            QColor c = mix(deep, light, lakeMottle(x, below) * 1.1 - 0.05);
             for (const Ripple& r : ripples) {
                 const double along = (x - r.x) / r.half;
                 if (std::abs(along) >= 1)
@@ -1169,16 +1242,18 @@ struct ArmFrame {
     QPointF overBody;
 };
 // The swing, each stage plain at a glance, the arm always reaching out to the
-// ladle with the elbow below the shoulder: the ladle comes up out of the
-// bucket with the elbow still bent low at the side (phase 1), the arm swings
-// forward and opens (phase 2), and it stretches out almost straight as the
-// hand turns over to tip the bowl (phase 3). The hands sit on the held
-// ladle's grip, halfway between where the two rooms put it.
+// ladle with the elbow below the shoulder, the forearm and the wrist turning
+// further down from stage to stage: the ladle comes up out of the bucket with
+// the elbow held back low at the side and the wrist cocked up under the
+// load (phase 1), the arm swings forward and opens, the wrist straight
+// (phase 2), and it stretches out almost straight as the wrist bends right
+// over to tip the bowl (phase 3). The hands sit on the held ladle's grip,
+// halfway between where the two rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},             // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {178, 112}, {91, 144}, 28}, {119.5, 30}},  // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {188, 128}, {96, 149}, 8}, {135, 35}},     // phase 2: swinging forward
-    {117, {296, 247, {212, 44}, {199, 150}, {101, 174}}, {139.5, 30}},     // phase 1: elbow low, lifting
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
+    {113, {291, 197, {232, 44}, {166, 86}, {91, 144}, 48}, {119.5, 30}},     // phase 3: stretched out, tipping
+    {115, {295, 215, {217, 39}, {178, 118}, {96, 149}, 6}, {135, 35}},       // phase 2: swinging forward
+    {117, {296, 247, {212, 44}, {212, 148}, {101, 174}, -24}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1200,7 +1275,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.25, 0.0, 1.0));
+            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.35, 0.0, 1.0));
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
@@ -1220,7 +1295,7 @@ std::vector<Bitmap> spritePictures()
     const QImage faces[] = {facePicture(QColor(250, 238, 226), Mood::Smile),
                             facePicture(QColor(255, 186, 158), Mood::Straight),
                             facePicture(QColor(255, 138, 110), Mood::Frown),
-                            facePicture(QColor(226, 84, 70), Mood::Crooked)};
+                            facePicture(QColor(246, 76, 64), Mood::Crooked)};
     const Pair first = opaquePair(faces[0], kRoomMatte);
     for (int i = 0; i < 4; ++i) {
         Pair pair = opaquePair(faces[i], kRoomMatte);
@@ -1248,9 +1323,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({6, 33, 1.1, 15, 0, 32, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({5, 31, 1.12, 15, 1, 30, 0.9, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 0, 0.85, 305}, stovePair)), 24);
+    add(out, 301, complementPair(steam({8, 52, 1.2, 17, 1, 27, 1.0, 15, 4, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({5, 38, 1.25, 18, 3, 24, 0.9, 7, 4, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 7, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
