@@ -207,7 +207,7 @@ constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(262, 86);
 constexpr QPointF kRestElbow = leaned(QPointF(228, 206));
-constexpr QPointF kRestHand = leaned(QPointF(240, 300));
+constexpr QPointF kRestHand = leaned(QPointF(280, 292));  // behind the bucket, as if holding it
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(218, 468), kFarAnkle(158, 560);
 
@@ -251,7 +251,7 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    arm.parts.push_back({kRestHand, leaned(QPointF(246, 326)), 12, 9});  // the relaxed hand
+    arm.parts.push_back({kRestHand, leaned(QPointF(290, 310)), 12, 9});  // the hand, hidden by the bucket
     return arm;
 }
 
