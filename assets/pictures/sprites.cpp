@@ -553,12 +553,23 @@ QImage water()
 }
 
 // A wooden handle from the bowl's neck to its end: grain along it, a copper
-// shank at the neck and a darker, worn grip towards the end.
-void ladleHandle(QPainter& p, QPointF neck, QPointF end, double width)
+// shank at the neck and a darker, worn grip towards the end. Its lit edge is
+// on the right looking from the neck to the end, or on the left with
+// `litLeft` (the same handle turned over about its own axis).
+void ladleHandle(QPainter& p, QPointF neck, QPointF end, double width, bool litLeft = false)
 {
     const QPointF d = end - neck;
     const double len = std::hypot(d.x(), d.y());
     const QPointF along = d / len, across(-along.y(), along.x());
+    p.save();
+    if (litLeft) {  // mirror about the handle's axis: the neck and end stay put
+        const double angle = std::atan2(along.y(), along.x()) * 180 / std::numbers::pi;
+        p.translate(neck);
+        p.rotate(angle);
+        p.scale(1, -1);
+        p.rotate(-angle);
+        p.translate(-neck);
+    }
     const QColor birch(172, 112, 60), grip(92, 52, 28);
     limb(p, neck, end, width, width * 0.9, birch);
     QPainterPath handle;
@@ -607,6 +618,7 @@ void ladleHandle(QPainter& p, QPointF neck, QPointF end, double width)
     p.setPen(QPen(QColor(60, 30, 12), 1.4));
     p.drawLine(gripStart + across * (width / 2), gripStart - across * (width / 2));
     limb(p, neck, neck + along * 18, width * 0.7, width * 0.55, shade(kCopper, 0.85));
+    p.restore();
 }
 
 // The copper bowl: a rounded cup with a bright rim, shining where the light
@@ -759,7 +771,8 @@ QImage ladleHeld()
     QImage img = canvas(290, 78);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    ladleHandle(p, QPointF(52, 45), QPointF(286, 33), 10);
+    // the resting ladle's handle, as thick, lit along its upper edge
+    ladleHandle(p, QPointF(52, 45), QPointF(282, 33), 13, true);
     const QPointF bowl(40, 36);
     p.save();
     p.translate(bowl);
