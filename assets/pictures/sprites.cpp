@@ -817,6 +817,8 @@ struct CloudShape {
     double overhang;   // columns its thin ends may reach past where both rooms cut it
     double rim;        // how far in from its outline it greys towards the edge
     int seed;
+    int plumes;        // rising from the body of the cloud, apart at their tops
+    double plumeTop;   // the row the plumes' tips reach
 };
 
 // From the back to the front: the crown's billows, the body's, then the
@@ -827,18 +829,33 @@ std::vector<Puff> steamBillows(const CloudShape& c)
     std::vector<Puff> puffs;
     const double step = c.billows > 1 ? 2 * c.halfWidth / (c.billows - 1) : 0;
     const double r = std::max(5.0, step * c.size);
+    // behind everything, the plumes: each a column of shrinking puffs that
+    // sways a little as it rises, the middle one the tallest
+    for (int k = 0; k < c.plumes; ++k) {
+        const double t = c.plumes > 1 ? k / double(c.plumes - 1) * 2 - 1 : 0;
+        const double x0 = kSteamMiddle + t * c.halfWidth * 0.5 + rng.range(-2, 2);
+        const double top = c.plumeTop + 3 * std::abs(t) + rng.range(0, 1.5);
+        const double from = c.body - r * 0.3, sway = rng.range(2, 3.5) * (k % 2 ? 1 : -1);
+        constexpr int kSteps = 7;
+        for (int j = 0; j <= kSteps; ++j) {
+            const double h = j / double(kSteps);  // 0 in the body, 1 at the tip
+            const double pr = 3.5 + (r * 0.65 - 3.5) * std::pow(1 - h, 1.3);  // a neck, then a rounded column
+            puffs.push_back({x0 + sway * std::sin(h * 3.4) * h - t * 4 * h, from + (top + pr * 0.9 - from) * h, pr, 0.9});
+        }
+    }
     for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, higher towards the middle
         const double cr = r * rng.range(0.62, 0.8);
         const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
         const double x = kSteamMiddle + t * c.halfWidth + rng.range(-2, 2);
         puffs.push_back({x, c.crown + cr * 0.85 + 6 * t * t + rng.range(0, 3), cr, 0.85});
     }
+    const double flat = std::clamp((c.body - c.crown) / r, 0.45, 0.8);  // the body's tops no higher than the crown
     for (int i = 0; i < c.billows; ++i) {
         const double t = c.billows > 1 ? i / double(c.billows - 1) * 2 - 1 : 0;
         const double br = r * (1 - 0.25 * t * t) * rng.range(0.9, 1.08);  // smaller towards the ends
         const double lift = i % 2 ? 2.5 : -1.5;  // every other one standing higher, so the top is lumpy
         puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5),
-                         c.body + 5 * t * t - lift + rng.range(-1, 1), br, 0.8});
+                         c.body + 5 * t * t - lift + rng.range(-1, 1), br, flat});
     }
     for (int i = 0; i + 1 < c.billows; ++i) {  // and a skirt under them, for the thinning to wear away
         const double sr = r * rng.range(0.6, 0.75);
@@ -952,6 +969,11 @@ QImage steam(const CloudShape& shape, const Pair& stove)
                     tone *= 0.55 + 0.45 * inFront / 3;
                 tone *= 0.3 + 0.7 * std::pow(std::clamp(-d / shape.rim, 0.0, 1.0), 1.5);  // thin at the rim
                 tone *= std::pow(std::max(0.0, 1 - fall), 1.5);      // and greyer as it thins out
+                // whitest low in the middle, greyer up the plumes and out to the sides
+                const double shoulder = shape.crown + 4;  // where the plumes leave the body
+                const double rise = std::clamp((shoulder - py) / (shoulder - shape.plumeTop), 0.0, 1.0);
+                const double side = (px - kSteamMiddle) / (shape.halfWidth + 8);
+                tone *= (1 - 0.6 * std::pow(rise, 0.8)) * (1 - 0.3 * side * side);
             } else {
                 tone = 0.25 * std::clamp(-dw / 2, 0.0, 1.0);  // a loose puff: faint, greyest at its rim
             }
@@ -1336,9 +1358,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({8, 52, 1.2, 17, 1, 27, 1.0, 15, 4, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({5, 38, 1.25, 18, 3, 24, 0.9, 7, 4, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({4, 27, 0.5, 12, 2, 19, 0.85, 0, 7, 305}, stovePair)), 24);
+    add(out, 301, complementPair(steam({10, 56, 1.1, 21, 11, 31, 1.0, 15, 4, 301, 3, 0}, stovePair)), 24);
+    add(out, 303, complementPair(steam({7, 43, 1.15, 21, 12, 31, 0.9, 11, 4, 303, 3, 0.5}, stovePair)), 24);
+    add(out, 305, complementPair(steam({5, 27, 0.5, 16, 11, 23, 0.85, 0, 7, 305, 2, 3}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
