@@ -787,9 +787,11 @@ QImage ladleHeld()
 }
 
 // A cloud of steam rising off the stones, shaded smoothly in light greys:
-// round billows under a lumpy crown, whose underside thins out into the
-// stones, each column ending at its own row and the last of it breaking into
-// small loose puffs. Every lit pixel is a grey from 0xB0 to 0xFF, so
+// round billows under a lumpy crown, with plumes rising from it that stand
+// apart at their tips, greyer and thinner as they rise, the whitest steam low
+// in the middle. Its underside thins out into the stones, narrowing towards
+// the ends, each column ending at its own row and the last of it breaking
+// into small loose puffs. Every lit pixel is a grey from 0xB0 to 0xFF, so
 // lightening what lies under it (bitwise OR) never tints it. The cloud is
 // always drawn mirrored, at the stove's own place: player 1's room shows its
 // drawn columns 0..111 and player 2's room columns 30..121, so it lies
@@ -835,11 +837,11 @@ std::vector<Puff> steamBillows(const CloudShape& c)
         const double t = c.plumes > 1 ? k / double(c.plumes - 1) * 2 - 1 : 0;
         const double x0 = kSteamMiddle + t * c.halfWidth * 0.5 + rng.range(-2, 2);
         const double top = c.plumeTop + 3 * std::abs(t) + rng.range(0, 1.5);
-        const double from = c.body - r * 0.3, sway = rng.range(2, 3.5) * (k % 2 ? 1 : -1);
+        const double from = c.body - r * 0.3, sway = rng.range(3, 4.5) * (k % 2 ? 1 : -1);
         constexpr int kSteps = 7;
         for (int j = 0; j <= kSteps; ++j) {
             const double h = j / double(kSteps);  // 0 in the body, 1 at the tip
-            const double pr = 3.5 + (r * 0.65 - 3.5) * std::pow(1 - h, 1.3);  // a neck, then a rounded column
+            const double pr = 3 + (r * 0.65 - 3) * std::pow(1 - h, 1.3);  // a neck, then a rounded column
             puffs.push_back({x0 + sway * std::sin(h * 3.4) * h - t * 4 * h, from + (top + pr * 0.9 - from) * h, pr, 0.9});
         }
     }
@@ -951,7 +953,7 @@ QImage steam(const CloudShape& shape, const Pair& stove)
             d += fall * (3 + 10 * noise(px / 2.5, py / 2.5, seed + 17)) + 12 * fall * fall;
             // and narrowing down to where it leaves the stones
             const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
-            d += 8 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
+            d += 14 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
             const Puff* wisp = nullptr;
             double inWisp = 0;
             const double dw = cloudDistance(wisps, px, py, &wisp, &inWisp) + 3 * (1 - reach);
@@ -1359,7 +1361,7 @@ std::vector<Bitmap> spritePictures()
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
     add(out, 301, complementPair(steam({10, 56, 1.1, 21, 11, 31, 1.0, 15, 4, 301, 3, 0}, stovePair)), 24);
-    add(out, 303, complementPair(steam({7, 43, 1.15, 21, 12, 31, 0.9, 11, 4, 303, 3, 0.5}, stovePair)), 24);
+    add(out, 303, complementPair(steam({7, 46, 1.15, 21, 12, 31, 0.9, 13, 4, 303, 3, 0.5}, stovePair)), 24);
     add(out, 305, complementPair(steam({5, 27, 0.5, 16, 11, 23, 0.85, 0, 7, 305, 2, 3}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
