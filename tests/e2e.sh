@@ -28,6 +28,14 @@ gone() {
     done
     fail "window $1 still there"
 }
+dismiss() {  # dismiss NAME: Enter until the message box NAME is gone (it may not have the focus yet)
+    for _ in $(seq 40); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        xdotool key Return
+        sleep 0.25
+    done
+    fail "the box $1 stayed open"
+}
 shot() { import -window root "$shots/$1.png"; }
 pixel() {  # pixel SHOT X Y -> "r g b"
     convert "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
@@ -59,7 +67,7 @@ sleep 0.5
 # The first key finds player 1 in no state to go on, and the menu opens.
 xdotool key x
 wait_for "^Hovla$"
-xdotool key Return
+dismiss "^Hovla$"
 menu_shows
 menu=$(xdotool search --onlyvisible --name "^Options$" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
@@ -106,7 +114,7 @@ wait_for "Strandok by Tuvrikon 2004"
 sleep 0.3
 xdotool key j
 wait_for "^LUOVUTUS$"
-xdotool key Return
+dismiss "^LUOVUTUS$"
 menu_shows
 echo "menu after giving up"
 
