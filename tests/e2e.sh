@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real game under a virtual X server: keys by xdotool, looks by
-# screenshots. Usage: e2e.sh BUILD_DIR (run inside xvfb-run).
+# screenshots. Usage: e2e.sh BUILD_DIR SCREEN_WATCH (run inside xvfb-run).
 set -euo pipefail
 build=$1
+screen_watch=$2
 shots=$(mktemp -d)
 export SDL_AUDIODRIVER=dummy
 for _ in $(seq 50); do  # the X server may still be starting up (it runs with -noreset)
@@ -102,6 +103,18 @@ sleep 2.5
 shot back
 expect_wood back 300 200
 echo "back in the room"
+
+# While player 1 throws, walks out and comes back, and player 2 throws, the
+# screen never shows a readout without its text.
+QT_QPA_PLATFORM=xcb "$screen_watch" "$main" 4.5 >"$shots/watch" 2>"$shots/watch-errors" &
+watcher=$!
+sleep 0.2
+for key in s s a l l l l l; do
+    xdotool key $key
+    sleep 0.45
+done
+wait $watcher || fail "screen watch: $(cat "$shots/watch" "$shots/watch-errors")"
+echo "screen watch: $(cat "$shots/watch")"
 
 # Escape ends the match: the menu again.
 xdotool key Escape
