@@ -1,5 +1,6 @@
 // What reaches the screen: every paint of a view shows a whole frame, with
-// both readouts written, and only what changed since the last paint is sent.
+// both readouts written, and sends all that changed since the last paint
+// and little else.
 #include "fakes.h"
 #include "sound/recording_service.h"
 #include "windows/app.h"
@@ -29,11 +30,11 @@ struct PaintWatch : QObject {
     int player;
     int paints = 0;
     std::vector<std::string> halfDrawn;
-    long long painted = 0, differed = 0, rects = 0;
-    QImage last;
+    long long painted = 0, differed = 0, rects = 0, stale = 0;
+    QImage last, screen;  // the view at the last paint; what the screen was sent
 
-    PaintWatch(const Surface& s, int p) : surface(s), player(p), last(s.image().copy()) {}
-    bool eventFilter(QObject*, QEvent* event) override
+    PaintWatch(const Surface& s, int p) : surface(s), player(p), last(s.image().copy()), screen(last) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::Paint)
             return false;
@@ -47,10 +48,17 @@ struct PaintWatch : QObject {
         for (const QRect& r : static_cast<QPaintEvent*>(event)->region()) {
             painted += qint64(r.width()) * r.height();
             ++rects;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    screen.setPixel(x, y, now.pixel(x, y));
         }
+        // After the paint, the visible part of the window shows the view.
+        const QRect visible = static_cast<QWidget*>(watched)->visibleRegion().boundingRect();
         for (int y = 0; y < now.height(); ++y)
-            for (int x = 0; x < now.width(); ++x)
+            for (int x = 0; x < now.width(); ++x) {
                 differed += now.pixel(x, y) != last.pixel(x, y);
+                stale += visible.contains(x, y) && now.pixel(x, y) != screen.pixel(x, y);
+            }
         last = now.copy();
         return false;
     }
@@ -92,6 +100,7 @@ TEST(Presenting, EveryPaintShowsAWholeFrameAndOnlyWhatChanged)
         EXPECT_LE(w.paints, ticks + 1) << "player " << w.player << ": at most one paint a tick";
         EXPECT_TRUE(w.halfDrawn.empty()) << "player " << w.player << ": " << w.halfDrawn.size()
                                          << " paints without both readouts, first " << w.halfDrawn[0];
+        EXPECT_EQ(w.stale, 0) << "player " << w.player << ": pixels the screen was never sent";
         EXPECT_GT(w.differed, 0);
         EXPECT_LE(w.painted, w.differed * 3 / 2) << "player " << w.player << " painted " << w.painted
                                                  << " pixels for " << w.differed << " that changed";

@@ -17,17 +17,20 @@ bool differ(const QRgb* a, const QRgb* b, int n)
     return any != 0;
 }
 
-// The pixels that differ between two images inside one rectangle, as spans
-// of rows. Rows are compared in blocks of kBlock pixels; a span runs over
-// neighbouring blocks that differ and is trimmed to the exact pixels at its
-// ends, so a moving sprite's outline is not painted as its box.
-void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vector<QRect>& spans)
+// The spans of rows where two images differ inside one rectangle, each handed
+// to `found(y, first, count)` before the next row is read. Rows are compared
+// in blocks of kBlock pixels; a span runs over neighbouring blocks that differ
+// and is trimmed to the exact pixels at its ends, so a moving sprite's
+// outline is not painted as its box.
+template <class Found>
+void forEachDifference(const uchar* a, qsizetype aStride, const uchar* b, qsizetype bStride, const QRect& r,
+                       Found found)
 {
     constexpr int kBlock = 8;
     const size_t rowBytes = sizeof(QRgb) * size_t(r.width());
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const auto* s = reinterpret_cast<const QRgb*>(a.constScanLine(y)) + r.left();
-        const auto* d = reinterpret_cast<const QRgb*>(b.constScanLine(y)) + r.left();
+        const auto* s = reinterpret_cast<const QRgb*>(a + y * aStride) + r.left();
+        const auto* d = reinterpret_cast<const QRgb*>(b + y * bStride) + r.left();
         if (std::memcmp(s, d, rowBytes) == 0)
             continue;
         const int w = r.width();
@@ -46,7 +49,7 @@ void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vect
             int last = end - 1;
             while (s[last] == d[last])
                 --last;
-            spans.emplace_back(r.left() + first, y, last + 1 - first, 1);
+            found(y, r.left() + first, last + 1 - first);
             x = end;
         }
     }
@@ -118,7 +121,25 @@ QRegion changedArea(const QImage& now, const QImage& shown, const QRegion& candi
 {
     std::vector<QRect> spans;
     for (const QRect& r : candidates.intersected(now.rect()).intersected(shown.rect()))
-        findDifferences(now, shown, r, spans);
+        forEachDifference(now.constBits(), now.bytesPerLine(), shown.constBits(), shown.bytesPerLine(), r,
+                          [&](int y, int x, int n) { spans.emplace_back(x, y, n, 1); });
+    return paintAreaOf(spans);
+}
+
+QRegion copyChanges(const QImage& from, QImage& to, const QRegion& area)
+{
+    const QRegion inside = area.intersected(from.rect()).intersected(to.rect());
+    if (inside.isEmpty())
+        return {};
+    uchar* bits = to.bits();  // detached here, once
+    const qsizetype stride = to.bytesPerLine();
+    std::vector<QRect> spans;
+    for (const QRect& r : inside)
+        forEachDifference(from.constBits(), from.bytesPerLine(), bits, stride, r, [&](int y, int x, int n) {
+            std::memcpy(bits + y * stride + x * qsizetype(sizeof(QRgb)),
+                        from.constScanLine(y) + x * qsizetype(sizeof(QRgb)), sizeof(QRgb) * size_t(n));
+            spans.emplace_back(x, y, n, 1);
+        });
     return paintAreaOf(spans);
 }
 
