@@ -763,8 +763,8 @@ void pouring(QPainter& p, QPointF lip, double bottom)
 }
 
 // Held out towards the stove, the bowl tipped over and the water just leaving it.
-// The hand grips the handle at kGrip in every throw phase.
-constexpr QPointF kGrip(266, 34);
+// The hand grips the handle near its end as the swing starts and slides
+// down it towards the bowl as the arm stretches out.
 
 QImage ladleHeld()
 {
@@ -1278,19 +1278,19 @@ struct ArmFrame {
     ArmPose pose;
     QPointF overBody;
 };
-// The swing, each stage plain at a glance, the arm always reaching out to the
-// ladle with the elbow below the shoulder, the forearm and the wrist turning
-// further down from stage to stage: the ladle comes up out of the bucket with
-// the elbow held back low at the side and the wrist cocked up under the
-// load (phase 1), the arm swings forward and opens, the wrist straight
-// (phase 2), and it stretches out almost straight as the wrist bends right
-// over to tip the bowl (phase 3). The hands sit on the held ladle's grip,
-// halfway between where the two rooms put it.
+// The swing, each stage plain at a glance by where the elbow is: the ladle
+// comes up out of the bucket with the elbow drawn back low at her side, the
+// forearm across her and the wrist cocked up under the load, the hand at the
+// handle's end (phase 1); the elbow lifts forward and the arm opens, the
+// hand further down the handle (phase 2); the arm stretches out straight
+// towards the stove as the wrist bends right over to tip the bowl (phase 3).
+// The hands sit on the held ladle's handle, halfway between where the two
+// rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {166, 86}, {91, 144}, 48}, {119.5, 30}},     // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {178, 118}, {96, 149}, 6}, {135, 35}},       // phase 2: swinging forward
-    {117, {296, 247, {212, 44}, {212, 148}, {101, 174}, -24}, {139.5, 30}},  // phase 1: elbow back and low, lifting
+    {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
+    {115, {295, 215, {217, 39}, {90, 48}, {46, 151}, 0}, {135, 35}},        // phase 2: elbow up, swinging forward
+    {117, {296, 247, {212, 44}, {236, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
