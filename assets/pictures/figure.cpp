@@ -206,8 +206,8 @@ constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(262, 86);
-constexpr QPointF kRestElbow = leaned(QPointF(228, 206));
-constexpr QPointF kRestHand = leaned(QPointF(280, 292));  // behind the bucket, as if holding it
+constexpr QPointF kRestElbow = leaned(QPointF(230, 222));
+constexpr QPointF kRestHand = leaned(QPointF(302, 292));  // behind her, flat on the bench she leans on
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(218, 468), kFarAnkle(158, 560);
 
@@ -251,7 +251,7 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    arm.parts.push_back({kRestHand, leaned(QPointF(290, 310)), 12, 9});  // the hand, hidden by the bucket
+    arm.parts.push_back({kRestHand, leaned(QPointF(316, 306)), 12, 9});  // the hand, hidden by her back
     return arm;
 }
 
@@ -291,6 +291,10 @@ QImage bodyPicture()
     QImage img = canvas(380, 579);
     const Limbs far = farLeg(), near = torso(), arm = restingArm();
     paintLimbs(img, far, [](double, double, double d, double s, double e) { return shade(skinAt(d, s, e), 0.86); });
+    // the resting arm's forearm, behind her
+    paintLimbs(img, arm, [](double x, double y, double d, double s, double e) {
+        return shade(armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand), 0.9);
+    });
     castShadow(img, near, 14, 0.45, QPointF(0, 0));
     paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
         QColor c = skinAt(d, s, e);
@@ -310,11 +314,15 @@ QImage bodyPicture()
         }
         return c;
     });
-    Limbs lowerArm = arm;  // the shoulder casts no shadow on itself
+    // the upper arm hangs at her side in front of her; below the elbow it
+    // goes behind her, so only its start shows
+    Limbs upper = arm;
+    upper.parts.resize(4);
+    Limbs lowerArm = upper;  // the shoulder casts no shadow on itself
     lowerArm.parts.erase(lowerArm.parts.begin(), lowerArm.parts.begin() + 2);
     castShadow(img, lowerArm, 12, 0.4, QPointF(-3, 5));
     paintFaded(
-        img, arm,
+        img, upper,
         [](double x, double y, double d, double s, double e) {
             return armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand);
         },
