@@ -762,27 +762,74 @@ void pouring(QPainter& p, QPointF lip, double bottom)
     }
 }
 
-// Held out towards the stove, the bowl tipped over and the water just leaving it.
-// The hand grips the handle near its end as the swing starts and slides
-// down it towards the bowl as the arm stretches out.
+// Water flung out over the bowl's lip: a thick tongue curving away and down,
+// thinning as it falls and breaking into drops at its end.
+void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
+{
+    const auto along = [&](double t) { return lip * (1 - t) * (1 - t) + bend * 2 * t * (1 - t) + end * t * t; };
+    const QColor edge(80, 164, 206), body(164, 222, 244), glint(240, 252, 255);
+    auto tongue = [&](double from, double to, double w0, double w1) {
+        constexpr int kSteps = 20;
+        QPolygonF left, right;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double u = i / double(kSteps), t = from + (to - from) * u;
+            const QPointF dir = along(t + 0.01) - along(t - 0.01);
+            const QPointF n = QPointF(-dir.y(), dir.x()) / std::hypot(dir.x(), dir.y());
+            const double half = (w0 + (w1 - w0) * u) / 2 * std::pow(std::sin(std::numbers::pi * (0.5 + u / 2)), 0.4);
+            left << along(t) + n * std::max(half, 0.6);
+            right.prepend(along(t) - n * std::max(half, 0.6));
+        }
+        p.drawPolygon(left + right);
+    };
+    p.setPen(Qt::NoPen);
+    p.setBrush(edge);
+    tongue(0, 0.72, 11, 4);
+    tongue(0.78, 0.9, 3.6, 2.4);
+    p.setBrush(body);
+    tongue(0.02, 0.66, 6, 2);
+    p.setPen(QPen(glint, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(along(0.06), along(0.3));
+    p.setPen(Qt::NoPen);
+    Rng rng(211);
+    for (int i = 0; i < 5; ++i) {  // loose drops round the tongue's end
+        const QPointF at = along(rng.range(0.8, 1.0)) + QPointF(rng.range(-7, 5), rng.range(-4, 3));
+        const double r = rng.range(1.3, 2.2);
+        p.setBrush(edge);
+        p.drawEllipse(at, r, r * 1.2);
+        p.setBrush(body);
+        p.drawEllipse(at + QPointF(0.3, -0.3), r * 0.5, r * 0.6);
+    }
+}
 
+// Held out towards the stove, the bowl tipped so its mouth faces the stones
+// and the water leaves it. The same copper bowl and birch handle as the
+// resting ladle, only turned.
 QImage ladleHeld()
 {
     QImage img = canvas(290, 78);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // the resting ladle's handle, as thick, lit along its upper edge
-    ladleHandle(p, QPointF(52, 45), QPointF(282, 33), 13, true);
-    const QPointF bowl(40, 36);
+    ladleHandle(p, QPointF(56, 44), QPointF(282, 33), 13, true);
+    const QPointF bowl(44, 33);
+    constexpr double kRx = 31, kRy = 24, kTip = -58;
+    QTransform turn;
+    turn.translate(bowl.x(), bowl.y());
+    turn.rotate(kTip);
+    turn.translate(-bowl.x(), -bowl.y());
     p.save();
-    p.translate(bowl);
-    p.rotate(-38);  // the rim tipped down towards the stove
-    p.translate(-bowl);
-    ladleBowl(p, bowl, 30, 24);
+    p.setTransform(turn, true);
+    ladleBowl(p, bowl, kRx, kRy);
+    // what is left in the bowl, gathered at the low side of its mouth
+    const QRectF mouth(bowl.x() - kRx + 1, bowl.y() - kRy * 0.8 + 1, 2 * kRx - 2, kRy * 0.9 - 2);
+    p.setClipRegion(QRegion(mouth.toRect(), QRegion::Ellipse));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 196, 226));
+    p.drawEllipse(QRectF(mouth.left() - 4, mouth.top() - 2, mouth.width() * 0.42, mouth.height() + 4));
     p.restore();
-    // a short spill over the lip rather than a stream: the same picture is
-    // held out in every phase of the swing, lifting as much as tipping
-    pouring(p, QPointF(18, 34), 34 + 22);
+    // the water leaving the low lip, flung away from the bowl and falling
+    const QPointF lip = turn.map(QPointF(bowl.x() - kRx + 2, bowl.y() - kRy * 0.35));
+    flung(p, lip, QPointF(5, 75), lip + QPointF(-14, 4));
     return img;
 }
 
