@@ -1073,6 +1073,25 @@ std::vector<Ripple> lakeRipples()
     return ripples;
 }
 
+// A few whitecaps where the wind breaks a wave: foam along a crest, of
+// varying length and brightness, placed at random so that, with the bands
+// stacked, they do not line up into rows.
+struct Whitecap {
+    double x, y, half, thick, bright;
+};
+
+std::vector<Whitecap> lakeWhitecaps()
+{
+    Rng rng(311);
+    std::vector<Whitecap> caps;
+    for (int i = 0; i < 22; ++i) {
+        const double depth = rng.uniform();
+        caps.push_back({rng.range(0, kLakeW), 3 + depth * (kLakeStep - 6), rng.range(4, 10) * (0.6 + 0.6 * depth),
+                        rng.range(1.2, 2.0), rng.range(0.7, 0.95)});
+    }
+    return caps;
+}
+
 // The water's mottling, `below` rows under the crest. It repeats every
 // band's step down the band, going over from its own pattern to the pattern
 // one step up, so the rows where the next band's crest lies have the colour
@@ -1089,6 +1108,7 @@ QImage lakeStrip()
     QImage img = canvas(kLakeW, kLakeH);
     const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     const std::vector<Ripple> ripples = lakeRipples();
+    const std::vector<Whitecap> caps = lakeWhitecaps();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
@@ -1110,9 +1130,21 @@ QImage lakeStrip()
                 else if (off >= 1 && off < 2.5)  // its shaded back
                     c = shade(c, 1 - 0.12 * taper);
             }
-            c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
-            const double cover = std::clamp(below + 0.5, 0.0, 1.0);
-            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
+            for (const Whitecap& w : caps) {
+                const double along = (x - w.x) / w.half, off = (below - w.y) / w.thick;
+                if (std::abs(along) >= 1 || off < -1 || off > 2.5)
+                    continue;
+                // foam along the crest, broken up, trailing off down its back
+                const double taper = std::pow(1 - along * along, 0.7);
+                const double broken = 0.55 + 0.45 * noise(x / 2.3, w.y * 3, 309);
+                const double body = off < 0 ? 1 + off : std::exp(-off * off * 0.9);
+                c = mix(c, foam, std::clamp(taper * broken * body * w.bright, 0.0, 1.0));
+            }
+            // below the rows the next band hides, the lowest band goes over to the yard's cyan
+            const double toCyan = std::clamp((y - 122) / 13.0, 0.0, 1.0);
+            c = mix(c, QColor(0, 255, 255), toCyan * toCyan * (3 - 2 * toCyan));
+            // a hard crest: a soft edge would be blended to the matte and line the lake with seams
+            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), below >= 0 ? 255 : 0));
         }
     }
     return img;
