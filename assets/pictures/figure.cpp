@@ -205,7 +205,7 @@ constexpr QPointF leaned(QPointF p) { return p - QPointF(leanAt(p.y()), 0); }
 constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
-constexpr QPointF kRestShoulder(262, 86);
+constexpr QPointF kRestShoulder(254, 88);
 constexpr QPointF kRestElbow = leaned(QPointF(230, 222));
 constexpr QPointF kRestHand = leaned(QPointF(302, 292));  // behind her, flat on the bench she leans on
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
@@ -229,7 +229,7 @@ Limbs torso()
                      {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
                      // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
                      {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
-                     {leaned(QPointF(306, 120)), leaned(QPointF(300, 170)), 52, 50},  // chest
+                     {leaned(QPointF(304, 120)), leaned(QPointF(300, 170)), 55, 51},  // chest
                      {leaned(QPointF(296, 200)), leaned(QPointF(284, 262)), 44, 44},  // waist
                      {leaned(QPointF(282, 300)), leaned(QPointF(278, 330)), 54, 56},  // hips
                      {kNearHip, lerp(kNearHip, kNearKnee, 0.5), 44, 34},  // the thigh, full at the top
