@@ -239,7 +239,7 @@ Limbs torso()
                      {kNearKnee + QPointF(4, 4), lerp(kNearKnee, kNearAnkle, 0.62) + QPointF(4, 2), 22, 15},
                      {kNearAnkle, QPointF(58, 570), 15, 11},
                  },
-                 9};
+                 16};  // wide, so the joins show no creases
 }
 
 Limbs farLeg()
