@@ -1,5 +1,5 @@
 // The generated pictures, judged where players see them: the steam frames,
-// the water in its bucket, the walker in the yard, the faces.
+// the water in its bucket, the hand on the ladle, the walker in the yard, the faces.
 #include "drawing/piirto.h"
 #include "drawing/resources.h"
 #include "drawing/scene.h"
