@@ -1,5 +1,5 @@
 // The generated pictures, judged where players see them: the steam frames,
-// the water in its bucket, the walker in the yard, the faces.
+// the water in its bucket, the hand on the ladle, the walker in the yard, the faces.
 #include "drawing/piirto.h"
 #include "drawing/resources.h"
 #include "drawing/scene.h"
@@ -244,6 +244,60 @@ TEST(ArtWalker, IsWhite)
     RecordProperty("walker_white_percent", 100 * white / std::max(1, total));
     EXPECT_GT(total, 60);
     EXPECT_GE(white * 10, total * 9);
+}
+
+// ---- the throwing arm ----
+
+namespace {
+
+// Where a sprite covers the view: its mask (the picture after it, black where
+// opaque), mirrored when the record says so, at the record's place.
+QImage coverInView(int16_t id, bool mirrored, int x, int y)
+{
+    QImage mask = picture(id + 1);
+    if (mirrored)
+        mask = mask.mirrored(true, false);
+    QImage view(kViewWidth, kViewHeight, QImage::Format_RGB32);
+    view.fill(Qt::white);
+    for (int my = 0; my < mask.height(); ++my)
+        for (int mx = 0; mx < mask.width(); ++mx)
+            if (!lit(mask.pixel(mx, my)) && QRect(0, 0, kViewWidth, kViewHeight).contains(x + mx, y + my))
+                view.setPixel(x + mx, y + my, 0xFF000000);
+    return view;
+}
+
+} // namespace
+
+// In every arm frame, in both rooms, the hand lies on the ladle the frame
+// shows: on its handle, away from the bowl, and over a good part of its grip.
+TEST(ArtArm, HandHoldsTheLadleInEveryPhase)
+{
+    Muuttujat s;
+    NewMatch(s);
+    for (int p = 0; p < 2; ++p)
+        for (int phase = 0; phase < 4; ++phase) {
+            SCOPED_TRACE(testing::Message() << "player " << p + 1 << " phase " << phase);
+            const SpriteRec& arm = s.Arm(p, phase);
+            const SpriteRec& ladle = s.Ladle(p, phase == 0 ? 0 : 1);
+            const QImage armCover = coverInView(arm.Id, arm.Flip != 0, arm.X, arm.Y);
+            const int lx = phase == 0 ? ladle.X : arm.ladleX(), ly = phase == 0 ? ladle.Y : arm.ladleY();
+            const QImage ladleCover = coverInView(ladle.Id, ladle.Flip != 0, lx, ly);
+            const int ladleW = picture(ladle.Id).width();
+            int held = 0, nearBowl = 0;
+            for (int y = 0; y < kViewHeight; ++y)
+                for (int x = 0; x < kViewWidth; ++x) {
+                    if (lit(armCover.pixel(x, y)) || lit(ladleCover.pixel(x, y)))
+                        continue;
+                    ++held;
+                    // across the ladle from its bowl's side, in its own picture
+                    const int along = ladle.Flip != 0 ? ladleW - 1 - (x - lx) : x - lx;
+                    nearBowl += along < 80;
+                }
+            // at rest only the fingertips reach round the handle; in a throw the fist closes on it
+            EXPECT_GE(held, phase == 0 ? 120 : 250) << "the hand is off the ladle";
+            if (phase > 0)
+                EXPECT_EQ(nearBowl, 0) << "the arm lies over the bowl";
+        }
 }
 
 // ---- faces ----

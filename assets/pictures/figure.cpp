@@ -121,7 +121,7 @@ QColor skinAt(double diffuse, double shine, double edge)
 QColor suitAt(double diffuse, double shine)
 {
     QColor c = mix(kSuitDeep, kSuitLit, std::clamp(diffuse * 1.2 - 0.1, 0.0, 1.0));
-    return mix(c, QColor(255, 170, 160), shine * 0.3);
+    return mix(c, QColor(255, 170, 160), shine * 0.15);
 }
 
 // ---- arms ----
@@ -205,11 +205,12 @@ constexpr QPointF leaned(QPointF p) { return p - QPointF(leanAt(p.y()), 0); }
 constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
-constexpr QPointF kRestShoulder(262, 86);
-constexpr QPointF kRestElbow = leaned(QPointF(228, 206));
-constexpr QPointF kRestHand = leaned(QPointF(280, 292));  // behind the bucket, as if holding it
+constexpr QPointF kRestShoulder(254, 88);
+constexpr QPointF kRestElbow = leaned(QPointF(230, 222));
+constexpr QPointF kRestHand = leaned(QPointF(302, 292));  // behind her, flat on the bench she leans on
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
-constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(218, 468), kFarAnkle(158, 560);
+// the far knee drawn up, its foot back under it: she lounges rather than lies stiff
+constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(200, 430), kFarAnkle(186, 556);
 
 Limbs torso()
 {
@@ -228,22 +229,27 @@ Limbs torso()
                      {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
                      // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
                      {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
-                     {leaned(QPointF(306, 120)), leaned(QPointF(300, 170)), 52, 50},  // chest
+                     {leaned(QPointF(304, 120)), leaned(QPointF(300, 170)), 55, 51},  // chest
                      {leaned(QPointF(296, 200)), leaned(QPointF(284, 262)), 44, 44},  // waist
                      {leaned(QPointF(282, 300)), leaned(QPointF(278, 330)), 54, 56},  // hips
-                     {kNearHip, kNearKnee, 40, 30},
-                     {kNearKnee, kNearAnkle, 27, 17},
+                     {kNearHip, lerp(kNearHip, kNearKnee, 0.5), 44, 34},  // the thigh, full at the top
+                     {lerp(kNearHip, kNearKnee, 0.5), kNearKnee, 34, 24},
+                     {kNearKnee, kNearAnkle, 23, 14},
+                     // the calf swelling at the back of the shin, below the knee
+                     {kNearKnee + QPointF(4, 4), lerp(kNearKnee, kNearAnkle, 0.62) + QPointF(4, 2), 22, 15},
                      {kNearAnkle, QPointF(58, 570), 15, 11},
                  },
-                 9};
+                 16};  // wide, so the joins show no creases
 }
 
 Limbs farLeg()
 {
     return Limbs{{
-                     {kFarHip, kFarKnee, 38, 28},
-                     {kFarKnee, kFarAnkle, 26, 16},
-                     {kFarAnkle, QPointF(136, 574), 14, 10},
+                     {kFarHip, lerp(kFarHip, kFarKnee, 0.5), 42, 32},
+                     {lerp(kFarHip, kFarKnee, 0.5), kFarKnee, 32, 23},
+                     {kFarKnee, kFarAnkle, 22, 13},
+                     {kFarKnee + QPointF(5, 1), lerp(kFarKnee, kFarAnkle, 0.62) + QPointF(5, 0), 21, 14},
+                     {kFarAnkle, QPointF(158, 574), 13, 10},
                  },
                  9};
 }
@@ -251,7 +257,7 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    arm.parts.push_back({kRestHand, leaned(QPointF(290, 310)), 12, 9});  // the hand, hidden by the bucket
+    arm.parts.push_back({kRestHand, leaned(QPointF(316, 306)), 12, 9});  // the hand, hidden by her back
     return arm;
 }
 
@@ -291,8 +297,26 @@ QImage bodyPicture()
     QImage img = canvas(380, 579);
     const Limbs far = farLeg(), near = torso(), arm = restingArm();
     paintLimbs(img, far, [](double, double, double d, double s, double e) { return shade(skinAt(d, s, e), 0.86); });
+    // the resting arm's forearm, behind her
+    paintLimbs(img, arm, [](double x, double y, double d, double s, double e) {
+        return shade(armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand), 0.9);
+    });
     castShadow(img, near, 14, 0.45, QPointF(0, 0));
     paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
+        // the bust under the band: each breast rounded, lit on top, shaded under
+        for (const QPointF& b : {leaned(QPointF(280, 154)), leaned(QPointF(328, 152))}) {
+            const double ux = (x - b.x()) / 25, uy = (y - b.y()) / 23;
+            const double r = std::hypot(ux, uy);
+            if (r < 1) {
+                const double nz = std::sqrt(1 - r * r);
+                const double local = std::max(0.0, -0.55 * uy + 0.83 * nz);
+                const double w = std::clamp((1 - r) / 0.4, 0.0, 1.0);
+                d = d * (1 - w) + d * (0.3 + 0.9 * local) * w;
+                s *= 1 - w * 0.5;
+            } else if (r < 1.35 && uy > 0) {  // the soft shadow under it
+                d *= 1 - 0.4 * std::sin((r - 1) / 0.35 * std::numbers::pi) * std::clamp(uy / r, 0.0, 1.0);
+            }
+        }
         QColor c = skinAt(d, s, e);
         // navel: a small soft dimple, shadowed under its upper rim, lit on its lower one
         const double nu = (x + leanAt(y) - 290) / 2.6, nv = (y - 254) / 3.4;
@@ -310,11 +334,15 @@ QImage bodyPicture()
         }
         return c;
     });
-    Limbs lowerArm = arm;  // the shoulder casts no shadow on itself
+    // the upper arm hangs at her side in front of her; below the elbow it
+    // goes behind her, so only its start shows
+    Limbs upper = arm;
+    upper.parts.resize(4);
+    Limbs lowerArm = upper;  // the shoulder casts no shadow on itself
     lowerArm.parts.erase(lowerArm.parts.begin(), lowerArm.parts.begin() + 2);
     castShadow(img, lowerArm, 12, 0.4, QPointF(-3, 5));
     paintFaded(
-        img, arm,
+        img, upper,
         [](double x, double y, double d, double s, double e) {
             return armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand);
         },

@@ -762,27 +762,74 @@ void pouring(QPainter& p, QPointF lip, double bottom)
     }
 }
 
-// Held out towards the stove, the bowl tipped over and the water just leaving it.
-// The hand grips the handle at kGrip in every throw phase.
-constexpr QPointF kGrip(266, 34);
+// Water flung out over the bowl's lip: a thick tongue curving away and down,
+// thinning as it falls and breaking into drops at its end.
+void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
+{
+    const auto along = [&](double t) { return lip * (1 - t) * (1 - t) + bend * 2 * t * (1 - t) + end * t * t; };
+    const QColor edge(80, 164, 206), body(164, 222, 244), glint(240, 252, 255);
+    auto tongue = [&](double from, double to, double w0, double w1) {
+        constexpr int kSteps = 20;
+        QPolygonF left, right;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double u = i / double(kSteps), t = from + (to - from) * u;
+            const QPointF dir = along(t + 0.01) - along(t - 0.01);
+            const QPointF n = QPointF(-dir.y(), dir.x()) / std::hypot(dir.x(), dir.y());
+            const double half = (w0 + (w1 - w0) * u) / 2 * std::pow(std::sin(std::numbers::pi * (0.5 + u / 2)), 0.4);
+            left << along(t) + n * std::max(half, 0.6);
+            right.prepend(along(t) - n * std::max(half, 0.6));
+        }
+        p.drawPolygon(left + right);
+    };
+    p.setPen(Qt::NoPen);
+    p.setBrush(edge);
+    tongue(0, 0.72, 11, 4);
+    tongue(0.78, 0.9, 3.6, 2.4);
+    p.setBrush(body);
+    tongue(0.02, 0.66, 6, 2);
+    p.setPen(QPen(glint, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(along(0.06), along(0.3));
+    p.setPen(Qt::NoPen);
+    Rng rng(211);
+    for (int i = 0; i < 5; ++i) {  // loose drops round the tongue's end
+        const QPointF at = along(rng.range(0.8, 1.0)) + QPointF(rng.range(-7, 5), rng.range(-4, 3));
+        const double r = rng.range(1.3, 2.2);
+        p.setBrush(edge);
+        p.drawEllipse(at, r, r * 1.2);
+        p.setBrush(body);
+        p.drawEllipse(at + QPointF(0.3, -0.3), r * 0.5, r * 0.6);
+    }
+}
 
+// Held out towards the stove, the bowl tipped so its mouth faces the stones
+// and the water leaves it. The same copper bowl and birch handle as the
+// resting ladle, only turned.
 QImage ladleHeld()
 {
     QImage img = canvas(290, 78);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // the resting ladle's handle, as thick, lit along its upper edge
-    ladleHandle(p, QPointF(52, 45), QPointF(282, 33), 13, true);
-    const QPointF bowl(40, 36);
+    ladleHandle(p, QPointF(56, 44), QPointF(282, 33), 13, true);
+    const QPointF bowl(44, 33);
+    constexpr double kRx = 31, kRy = 24, kTip = -58;
+    QTransform turn;
+    turn.translate(bowl.x(), bowl.y());
+    turn.rotate(kTip);
+    turn.translate(-bowl.x(), -bowl.y());
     p.save();
-    p.translate(bowl);
-    p.rotate(-38);  // the rim tipped down towards the stove
-    p.translate(-bowl);
-    ladleBowl(p, bowl, 30, 24);
+    p.setTransform(turn, true);
+    ladleBowl(p, bowl, kRx, kRy);
+    // what is left in the bowl, gathered at the low side of its mouth
+    const QRectF mouth(bowl.x() - kRx + 1, bowl.y() - kRy * 0.8 + 1, 2 * kRx - 2, kRy * 0.9 - 2);
+    p.setClipRegion(QRegion(mouth.toRect(), QRegion::Ellipse));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 196, 226));
+    p.drawEllipse(QRectF(mouth.left() - 4, mouth.top() - 2, mouth.width() * 0.42, mouth.height() + 4));
     p.restore();
-    // a short spill over the lip rather than a stream: the same picture is
-    // held out in every phase of the swing, lifting as much as tipping
-    pouring(p, QPointF(18, 34), 34 + 22);
+    // the water leaving the low lip, flung away from the bowl and falling
+    const QPointF lip = turn.map(QPointF(bowl.x() - kRx + 2, bowl.y() - kRy * 0.35));
+    flung(p, lip, QPointF(5, 75), lip + QPointF(-14, 4));
     return img;
 }
 
@@ -1026,6 +1073,25 @@ std::vector<Ripple> lakeRipples()
     return ripples;
 }
 
+// A few whitecaps where the wind breaks a wave: foam along a crest, of
+// varying length and brightness, placed at random so that, with the bands
+// stacked, they do not line up into rows.
+struct Whitecap {
+    double x, y, half, thick, bright;
+};
+
+std::vector<Whitecap> lakeWhitecaps()
+{
+    Rng rng(311);
+    std::vector<Whitecap> caps;
+    for (int i = 0; i < 22; ++i) {
+        const double depth = rng.uniform();
+        caps.push_back({rng.range(0, kLakeW), 3 + depth * (kLakeStep - 6), rng.range(4, 10) * (0.6 + 0.6 * depth),
+                        rng.range(1.2, 2.0), rng.range(0.7, 0.95)});
+    }
+    return caps;
+}
+
 // The water's mottling, `below` rows under the crest. It repeats every
 // band's step down the band, going over from its own pattern to the pattern
 // one step up, so the rows where the next band's crest lies have the colour
@@ -1042,6 +1108,7 @@ QImage lakeStrip()
     QImage img = canvas(kLakeW, kLakeH);
     const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     const std::vector<Ripple> ripples = lakeRipples();
+    const std::vector<Whitecap> caps = lakeWhitecaps();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
@@ -1063,9 +1130,21 @@ QImage lakeStrip()
                 else if (off >= 1 && off < 2.5)  // its shaded back
                     c = shade(c, 1 - 0.12 * taper);
             }
-            c = mix(c, QColor(0, 255, 255), std::clamp((y - 122) / 13.0, 0.0, 1.0));
-            const double cover = std::clamp(below + 0.5, 0.0, 1.0);
-            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
+            for (const Whitecap& w : caps) {
+                const double along = (x - w.x) / w.half, off = (below - w.y) / w.thick;
+                if (std::abs(along) >= 1 || off < -1 || off > 2.5)
+                    continue;
+                // foam along the crest, broken up, trailing off down its back
+                const double taper = std::pow(1 - along * along, 0.7);
+                const double broken = 0.55 + 0.45 * noise(x / 2.3, w.y * 3, 309);
+                const double body = off < 0 ? 1 + off : std::exp(-off * off * 0.9);
+                c = mix(c, foam, std::clamp(taper * broken * body * w.bright, 0.0, 1.0));
+            }
+            // below the rows the next band hides, the lowest band goes over to the yard's cyan
+            const double toCyan = std::clamp((y - 122) / 13.0, 0.0, 1.0);
+            c = mix(c, QColor(0, 255, 255), toCyan * toCyan * (3 - 2 * toCyan));
+            // a hard crest: a soft edge would be blended to the matte and line the lake with seams
+            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), below >= 0 ? 255 : 0));
         }
     }
     return img;
@@ -1278,19 +1357,19 @@ struct ArmFrame {
     ArmPose pose;
     QPointF overBody;
 };
-// The swing, each stage plain at a glance, the arm always reaching out to the
-// ladle with the elbow below the shoulder, the forearm and the wrist turning
-// further down from stage to stage: the ladle comes up out of the bucket with
-// the elbow held back low at the side and the wrist cocked up under the
-// load (phase 1), the arm swings forward and opens, the wrist straight
-// (phase 2), and it stretches out almost straight as the wrist bends right
-// over to tip the bowl (phase 3). The hands sit on the held ladle's grip,
-// halfway between where the two rooms put it.
+// The swing, each stage plain at a glance by where the elbow is: the ladle
+// comes up out of the bucket with the elbow drawn back low at her side, the
+// forearm across her and the wrist cocked up under the load, the hand at the
+// handle's end (phase 1); the elbow lifts forward and the arm opens, the
+// hand further down the handle (phase 2); the arm stretches out straight
+// towards the stove as the wrist bends right over to tip the bowl (phase 3).
+// The hands sit on the held ladle's handle, halfway between where the two
+// rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
-    {113, {291, 197, {232, 44}, {166, 86}, {91, 144}, 48}, {119.5, 30}},     // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {178, 118}, {96, 149}, 6}, {135, 35}},       // phase 2: swinging forward
-    {117, {296, 247, {212, 44}, {212, 148}, {101, 174}, -24}, {139.5, 30}},  // phase 1: elbow back and low, lifting
+    {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
+    {115, {295, 215, {217, 39}, {90, 48}, {46, 151}, 0}, {135, 35}},        // phase 2: elbow up, swinging forward
+    {117, {296, 247, {212, 44}, {236, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
