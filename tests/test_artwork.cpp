@@ -295,8 +295,9 @@ TEST(ArtArm, HandHoldsTheLadleInEveryPhase)
                 }
             // at rest only the fingertips reach round the handle; in a throw the fist closes on it
             EXPECT_GE(held, phase == 0 ? 120 : 250) << "the hand is off the ladle";
-            if (phase > 0)
+            if (phase > 0) {
                 EXPECT_EQ(nearBowl, 0) << "the arm lies over the bowl";
+            }
         }
 }
 

@@ -713,55 +713,6 @@ QImage ladleResting()
     return img;
 }
 
-// Water pouring from the tipped bowl's lip down towards the stones: a ribbon
-// that leaves the lip wide, narrows as it falls and breaks into pieces and
-// then into separate drops, down to the row `bottom`.
-void pouring(QPainter& p, QPointF lip, double bottom)
-{
-    const double fall = bottom - 2 - lip.y();
-    const auto along = [&](double t) { return lip + QPointF(-9 * t - 5 * t * t, fall * t); };
-    const auto width = [](double t) { return 4.2 * (1 - t) + 2.8; };
-    // where the ribbon holds together, and the drops after it
-    constexpr double kPieces[][2] = {{0.0, 0.44}, {0.52, 0.64}, {0.71, 0.79}};
-    constexpr double kDrops[] = {0.87, 0.97};
-    const QColor edge(96, 178, 214), body(168, 224, 242), glint(240, 252, 255);
-    // a piece of the ribbon, rounded off at its ends (the first leaves the lip whole)
-    auto piece = [&](double from, double to, double scale) {
-        constexpr int kSteps = 16;
-        QPolygonF left, right;
-        for (int i = 0; i <= kSteps; ++i) {
-            const double u = i / double(kSteps), t = from + (to - from) * u;
-            const double d = 0.01;
-            const QPointF dir = along(t + d) - along(t - d);
-            const QPointF n = QPointF(-dir.y(), dir.x()) / std::hypot(dir.x(), dir.y());
-            const double ends = std::pow(std::sin(std::numbers::pi * (from == 0 ? 0.5 + u / 2 : u)), 0.3);
-            const double half = width(t) / 2 * scale * std::max(ends, 0.15);
-            left << along(t) + n * half;
-            right.prepend(along(t) - n * half);
-        }
-        p.drawPolygon(left + right);
-    };
-    p.setPen(Qt::NoPen);
-    for (const auto& [from, to] : kPieces) {
-        p.setBrush(edge);
-        piece(from, to, 1.0);
-        p.setBrush(body);
-        piece(from, to, 0.45);
-    }
-    p.setPen(QPen(glint, 1, Qt::SolidLine, Qt::RoundCap));  // a short run of light near the lip only
-    p.drawLine(along(0.06) + QPointF(1, 0), along(0.24) + QPointF(1, 0));
-    Rng rng(211);
-    p.setPen(Qt::NoPen);
-    for (double t : kDrops) {
-        const QPointF at = along(t) + QPointF(rng.range(-1.5, 1.5), 0);
-        const double r = width(t) * 0.62;
-        p.setBrush(edge);
-        p.drawEllipse(at, r, r * 1.25);
-        p.setBrush(body);
-        p.drawEllipse(at + QPointF(0.3, -0.3), r * 0.55, r * 0.7);
-    }
-}
-
 // Water flung out over the bowl's lip: a thick tongue curving away and down,
 // thinning as it falls and breaking into drops at its end.
 void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
