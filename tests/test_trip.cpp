@@ -196,8 +196,33 @@ TEST(Random, TheLakeFollowsTheClock)
     EXPECT_LT(same, 60);  // about a third by chance
 }
 
-// A frame of the trip leaves out the rows a later lake strip covers whole;
-// every frame is still exactly the frame drawn layer by layer.
+namespace {
+
+// Player 1's frame of the trip drawn layer by layer, every layer whole.
+QImage frameDrawnLayerByLayer(const Muuttujat& s)
+{
+    ScreenDrawing plain(s);
+    plain.setSkipping(false);
+    plain.AssignYard(0);
+    plain.LoadLakeAndCabin();
+    for (int j = 0; j < 6; ++j) {
+        if (j == 1) {
+            plain.DrawCabin(0, 250, 145);
+            plain.DrawWalker(0, s.Head(0).X, s.Head(0).Y);
+        }
+        plain.DrawLakeStrip(0, s.Wave(j).X, s.Wave(j).Y);
+    }
+    plain.ShowView(0);
+    plain.DrawTemperature(0);
+    plain.DrawScore(0);
+    return plain.piirto.view(0).image();
+}
+
+} // namespace
+
+// A frame of the trip leaves out the rows a later lake strip covers whole,
+// and the rows that come out as they were; every frame is still exactly the
+// frame drawn layer by layer.
 TEST(Trip, EveryFrameIsTheFrameDrawnLayerByLayer)
 {
     Match m;
@@ -208,23 +233,32 @@ TEST(Trip, EveryFrameIsTheFrameDrawnLayerByLayer)
         m.tick();
         if (!m.s.Outside(0))
             break;
-        ScreenDrawing plain(m.s);
-        plain.setSkipping(false);
-        plain.AssignYard(0);
-        plain.LoadLakeAndCabin();
-        for (int j = 0; j < 6; ++j) {
-            if (j == 1) {
-                plain.DrawCabin(0, 250, 145);
-                plain.DrawWalker(0, m.s.Head(0).X, m.s.Head(0).Y);
-            }
-            plain.DrawLakeStrip(0, m.s.Wave(j).X, m.s.Wave(j).Y);
-        }
-        plain.ShowView(0);
-        plain.DrawTemperature(0);
-        plain.DrawScore(0);
-        ASSERT_TRUE(plain.piirto.view(0).image() == m.screen.piirto.view(0).image()) << "tick " << t;
+        ASSERT_TRUE(frameDrawnLayerByLayer(m.s) == m.screen.piirto.view(0).image()) << "tick " << t;
         ++compared;
     }
     EXPECT_EQ(compared, 149);
     EXPECT_EQ(m.s.Outside(0), 0);
+}
+
+// Whatever is drawn into the back buffer between two frames of the trip,
+// through the log or behind its back, is gone in the next frame.
+TEST(Trip, AFrameDrawsAgainWhatWasDrawnOverSinceTheLast)
+{
+    Match m;
+    m.start();
+    m.key('a');
+    for (int t = 0; t < 4; ++t)
+        m.tick();
+    SpriteRec inTheSky;
+    inTheSky.X = 60;
+    inTheSky.Y = 90;
+    m.screen.piirto.DrawSprite(0, inTheSky, 101);  // a face in the sky, above the cabin
+    m.tick();
+    ASSERT_TRUE(m.s.Outside(0));
+    EXPECT_TRUE(frameDrawnLayerByLayer(m.s) == m.screen.piirto.view(0).image());
+
+    m.tick();
+    m.screen.piirto.buffer(0).imageToWrite().fill(0xFF00FF00);
+    m.tick();
+    EXPECT_TRUE(frameDrawnLayerByLayer(m.s) == m.screen.piirto.view(0).image());
 }

@@ -84,7 +84,20 @@ void SpriteRuns::draw(Surface& target, int x, int y, const Surface& sprite, cons
     const int right = std::min(sprite.width(), target.width() - x);
     if (top >= bottom || left >= right)
         return;
-    QImage& out = target.imageFor(QRect(x + left, y + top, right - left, bottom - top));
+    // Only the rows drawn are logged: the skipped ones are drawn by a later
+    // layer, or already hold this layer's pixels.
+    QRegion drawn;
+    for (int row = top; row < bottom;) {
+        if (size_t(y + row) < skip.size() && skip[size_t(y + row)]) {
+            ++row;
+            continue;
+        }
+        const int first = row;
+        while (row < bottom && !(size_t(y + row) < skip.size() && skip[size_t(y + row)]))
+            ++row;
+        drawn += QRect(x + left, y + first, right - left, row - first);
+    }
+    QImage& out = target.imageFor(drawn);
     auto* base = reinterpret_cast<QRgb*>(out.bits());
     const qsizetype stride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
     for (int row = top; row < bottom; ++row) {

@@ -1,5 +1,6 @@
 #include "drawing/screen.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace hovla {
@@ -113,6 +114,43 @@ void ScreenDrawing::markCovered(const Layer& layer, std::vector<bool>& covered) 
     }
 }
 
+ScreenDrawing::Recipes ScreenDrawing::recipesOf(const std::vector<std::vector<bool>>& hidden,
+                                                const std::vector<bool>& covered) const
+{
+    struct Placed {
+        Recipes::Part part;
+        int top, bottom;  // rows [top, bottom) of the view
+    };
+    std::vector<Placed> placed;
+    placed.reserve(layers_.size());
+    for (const Layer& l : layers_)
+        placed.push_back({{l.sprite.image().cacheKey(), l.mask.image().cacheKey(), l.x, l.y},
+                          std::max(0, l.y), std::min(kViewHeight, l.y + l.sprite.height())});
+    Recipes r;
+    r.start.reserve(kViewHeight + 1);
+    r.parts.reserve(size_t(kViewHeight) * 3);
+    for (int y = 0; y < kViewHeight; ++y) {
+        r.start.push_back(int(r.parts.size()));
+        if (!covered[size_t(y)])  // the yard restored under it
+            r.parts.push_back({0, 0, 0, 0});
+        for (size_t i = 0; i < placed.size(); ++i)
+            if (y >= placed[i].top && y < placed[i].bottom && !hidden[i][size_t(y)])
+                r.parts.push_back(placed[i].part);
+    }
+    r.start.push_back(int(r.parts.size()));
+    return r;
+}
+
+bool ScreenDrawing::Recipes::sameRow(int y, const Recipes& other) const
+{
+    if (start.size() != other.start.size())
+        return false;
+    const auto* a = parts.data();
+    const auto* b = other.parts.data();
+    return std::equal(a + start[size_t(y)], a + start[size_t(y) + 1], b + other.start[size_t(y)],
+                      b + other.start[size_t(y) + 1]);
+}
+
 void ScreenDrawing::drawYardFrame()
 {
     if (yardPlayer_ < 0)
@@ -125,11 +163,33 @@ void ScreenDrawing::drawYardFrame()
         hidden[i] = covered;
         markCovered(layers_[i], covered);
     }
-    piirto.buffer(player).assignPicture(piirto.yardPicture().image(), covered);
+    // Rows that would come out as they are: drawn the same way last frame,
+    // and not written since.
+    Surface& buffer = piirto.buffer(player);
+    const QImage& yard = piirto.yardPicture().image();
+    Recipes recipes = recipesOf(hidden, covered);
+    std::vector<bool> kept(kViewHeight, false);
+    const bool byRuns = piirto.pictures().caching() && std::all_of(layers_.begin(), layers_.end(), [&](const Layer& l) {
+        return piirto.pictures().pairHeldBy(l.sprite, l.mask) != nullptr;
+    });
+    if (skipping_ && byRuns && buffer.restoresOnly(yard) && buffer.changesSinceMark().known()) {
+        const Recipes& last = lastFrame_[size_t(player)];
+        for (int y = 0; y < kViewHeight; ++y)
+            kept[size_t(y)] = recipes.sameRow(y, last);
+        for (const QRect& r : buffer.changesSinceMark().region())
+            for (int y = std::max(0, r.top()); y <= std::min(kViewHeight - 1, r.bottom()); ++y)
+                kept[size_t(y)] = false;
+    }
+    buffer.assignPicture(yard, covered, kept);
     for (size_t i = 0; i < layers_.size(); ++i) {
         const Layer& l = layers_[i];
+        for (size_t y = 0; y < kept.size(); ++y)
+            if (kept[y])
+                hidden[i][y] = true;
         piirto.maskedDraw(player, l.x, l.y, l.sprite, l.mask, hidden[i]);
     }
+    buffer.mark();
+    lastFrame_[size_t(player)] = std::move(recipes);
     layers_.clear();
 }
 

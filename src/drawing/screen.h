@@ -6,6 +6,7 @@
 #include "drawing/scene.h"
 #include "match/drawing_seam.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,10 @@ namespace hovla {
 // A frame of the trip is gathered layer by layer and drawn when anything
 // else is asked of the drawing, its showing first of all. Knowing every layer,
 // the rows that a later lake strip covers whole are neither restored to the
-// yard nor drawn under it; the pixels are those of drawing each layer in turn.
+// yard nor drawn under it, and rows drawn from the same layers at the same
+// places as in the last frame, untouched since, are left as they are (the
+// sky and the cabin above the lake). The pixels are those of drawing each
+// layer in turn.
 class ScreenDrawing : public Drawing {
 public:
     ScreenDrawing(const Muuttujat& state, ViewSink* views = nullptr, std::string decimalSeparator = ".");
@@ -46,12 +50,26 @@ private:
         Surface sprite, mask;  // as loaded when the draw was asked for
         int x, y;
     };
+    // What a row of a frame was drawn from: the layers that drew on it, in
+    // order, each by its pictures and place; and whether the yard was restored.
+    struct Recipes {
+        struct Part {
+            qint64 sprite, mask;
+            int x, y;
+            bool operator==(const Part&) const = default;
+        };
+        std::vector<Part> parts;
+        std::vector<int> start;  // row y's parts: [start[y], start[y + 1])
+        bool sameRow(int y, const Recipes& other) const;
+    };
     void gather(int player, Piirto::Work sprite, Piirto::Work mask, int x, int y);
     void markCovered(const Layer& layer, std::vector<bool>& covered) const;
+    Recipes recipesOf(const std::vector<std::vector<bool>>& hidden, const std::vector<bool>& covered) const;
 
     int yardPlayer_ = -1;  // whose frame of the trip is being gathered
     std::vector<Layer> layers_;
     bool skipping_ = true;
+    std::array<Recipes, 2> lastFrame_;  // each player's last frame of the trip
 };
 
 } // namespace hovla

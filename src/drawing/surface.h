@@ -61,9 +61,14 @@ public:
     void assignPicture(const QImage& picture) { assignPicture(picture, {}); }
     void assignPicture(const Surface& other) { assignPicture(other.image_, {}); }
     // The same, where the rows marked in covered are about to be drawn over
-    // whole: when only what was drawn over the picture is restored, those
-    // rows are left as they are.
-    void assignPicture(const QImage& picture, const std::vector<bool>& covered);
+    // whole, and those marked in kept already hold what they would be drawn
+    // again to: when only what was drawn over the picture is restored, both
+    // are left as they are, and kept rows count as unchanged.
+    void assignPicture(const QImage& picture, const std::vector<bool>& covered,
+                       const std::vector<bool>& kept = {});
+    // Whether assigning this picture restores only what was drawn over it,
+    // leaving the rest of the image as it is.
+    bool restoresOnly(const QImage& picture) const;
 
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
@@ -76,6 +81,7 @@ public:
         pictureKey_ = 0;
         sincePicture_.forget();
         sincePresent_.forget();
+        sinceMark_.forget();
         return image_;
     }
     // For writing inside area only. The surface keeps the area, so that
@@ -85,24 +91,30 @@ public:
     {
         sincePicture_.add(area);
         sincePresent_.add(area);
+        sinceMark_.add(area);
         return image_;
     }
     QImage& imageFor(const QRect& area)
     {
         sincePicture_.add(area);
         sincePresent_.add(area);
+        sinceMark_.add(area);
         return image_;
     }
 
     // What changed since markPresented().
     const AreaLog& changes() const { return sincePresent_; }
     void markPresented() { sincePresent_.restart(); }
+    // What changed since mark(), for a drawer that keeps track of its own.
+    const AreaLog& changesSinceMark() const { return sinceMark_; }
+    void mark() { sinceMark_.restart(); }
 
 private:
     QImage image_;
     qint64 pictureKey_ = 0;  // the picture the image equals outside sincePicture_
     AreaLog sincePicture_;
     AreaLog sincePresent_;
+    AreaLog sinceMark_;
 };
 
 // Copies w x h pixels from src at (sx, sy) to dst at (x, y), combined by op.
