@@ -1029,8 +1029,8 @@ QImage lakeStrip()
 // the first lake strip's crest, which lies behind it, and it is solid down to
 // its bottom edge, where the next strip's water runs over it.
 constexpr double kPathY = 194;
-constexpr double kCabinLeft = 168, kCabinRight = 246, kCabinBase = 176;
-constexpr double kDoorX = 223;
+constexpr double kCabinLeft = 154, kCabinRight = 232, kCabinBase = 176;
+constexpr double kDoorX = 209;
 
 double hillTop(double x)
 {
@@ -1105,8 +1105,9 @@ void paintHill(QImage& img)
 
 void paintCabin(QPainter& p)
 {
+    p.translate(kCabinLeft - 168, 0);  // the details are laid out for a wall from x 168
     // log walls
-    const QRectF wall(kCabinLeft, 112, kCabinRight - kCabinLeft, kCabinBase - 112);
+    const QRectF wall(168, 112, kCabinRight - kCabinLeft, kCabinBase - 112);
     for (double y = wall.top(); y < wall.bottom(); y += 8) {
         QLinearGradient g(0, y, 0, y + 8);
         g.setColorAt(0, QColor(178, 92, 52));
@@ -1145,18 +1146,30 @@ void paintCabin(QPainter& p)
     p.drawPath(roof);
     p.setPen(QPen(QColor(255, 150, 110), 2));
     p.drawLine(QPointF(158, 115), QPointF(207, 71));  // sunlit verge
-    // smoke drifting left from the chimney
-    Rng rng(309);
-    for (int i = 7; i >= 0; --i) {
-        const double cx = 230 - i * 8 + rng.range(-2, 2);
-        const double cy = 54 - i * 6.5;
-        const double r = 5 + i * 1.5;
-        QRadialGradient g(QPointF(cx - r * 0.3, cy - r * 0.3), r * 1.3);
-        g.setColorAt(0, QColor(236, 226, 222));
-        g.setColorAt(1, QColor(168, 150, 150));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(cx, cy), r, r * 0.8);
+}
+
+// Smoke drifting left from the chimney in puffs that fade into the evening
+// sky as they rise. The sky shows through nowhere, so the thin smoke takes
+// the sky's own colour.
+void paintSmoke(QImage& img)
+{
+    const QColor sky(250, 58, 8), smoke(232, 222, 218);
+    for (int y = 0; y < 66; ++y) {
+        for (int x = 100; x < 240; ++x) {
+            double clear = 1;
+            for (int i = 0; i < 12; ++i) {
+                const double cx = kCabinLeft + 62 - i * 5.5 - 0.15 * i * i, cy = 61 - i * 4.6, r = 3.2 + i * 1.1;
+                const double d2 = (std::pow(x + 0.5 - cx, 2) + std::pow((y + 0.5 - cy) / 0.85, 2)) / (r * r);
+                clear *= 1 - 0.7 * std::exp(-1.8 * d2) * (1 - i / 13.0);
+            }
+            double thick = 1 - clear;
+            thick *= 0.75 + 0.5 * fbm(x / 5.0, y / 5.0, 319, 3);
+            if (thick < 0.12)
+                continue;
+            const QColor under = qAlpha(img.pixel(x, y)) > 128 ? img.pixelColor(x, y) : sky;
+            const QColor c = mix(under, smoke, std::clamp((thick - 0.12) * 1.6, 0.0, 0.95));
+            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), 255));
+        }
     }
 }
 
@@ -1167,6 +1180,8 @@ QImage cabin()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintCabin(p);
+    p.end();
+    paintSmoke(img);
     return img;
 }
 
