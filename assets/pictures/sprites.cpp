@@ -936,7 +936,7 @@ std::vector<Ripple> lakeRipples()
 {
     Rng rng(307);
     std::vector<Ripple> ripples;
-    constexpr int kCount = 420;
+    constexpr int kCount = 210;
     for (int i = 0; i < kCount; ++i) {
         const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
         // lengths varying a lot from one ripple to the next, squared so most are short
@@ -958,12 +958,32 @@ std::vector<Whitecap> lakeWhitecaps()
 {
     Rng rng(311);
     std::vector<Whitecap> caps;
-    for (int i = 0; i < 22; ++i) {
+    for (int i = 0; i < 11; ++i) {
         const double depth = rng.uniform();
         caps.push_back({rng.range(0, kLakeW), 3 + depth * (kLakeStep - 6), rng.range(4, 10) * (0.6 + 0.6 * depth),
                         rng.range(1.2, 2.0), rng.range(0.7, 0.95)});
     }
     return caps;
+}
+
+// The low sun's glitter: warm dashes in a column under the brightest part of
+// the sky, at the same place in every band, so the stacked bands show one
+// reflection running down the lake. Densest and longest in its middle.
+constexpr double kGlitterX = 260;  // the sky's brightest column, with the bands at x -5
+
+std::vector<Ripple> lakeGlitter()
+{
+    Rng rng(313);
+    std::vector<Ripple> glitter;
+    constexpr int kCount = 70;
+    for (int i = 0; i < kCount; ++i) {
+        const double depth = (i + rng.uniform()) / kCount;
+        const double off = (rng.uniform() + rng.uniform() + rng.uniform() - 1.5) * 2;  // -3..3, mostly near 0
+        const double middle = 1 - std::abs(off) / 3;
+        glitter.push_back({kGlitterX + off * 14, 1 + depth * (kLakeStep - 1), 1.5 + 5 * middle * rng.uniform(),
+                           0.5 + 0.5 * middle});
+    }
+    return glitter;
 }
 
 // The water's mottling, `below` rows under the crest. It repeats every
@@ -983,6 +1003,7 @@ QImage lakeStrip()
     const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     const std::vector<Ripple> ripples = lakeRipples();
     const std::vector<Whitecap> caps = lakeWhitecaps();
+    const std::vector<Ripple> glitter = lakeGlitter();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
@@ -1003,6 +1024,11 @@ QImage lakeStrip()
                     c = mix(c, mix(light, foam, r.lit), 0.7 * taper);
                 else if (off >= 1 && off < 2.5)  // its shaded back
                     c = shade(c, 1 - 0.12 * taper);
+            }
+            for (const Ripple& r : glitter) {
+                const double along = (x - r.x) / r.half, off = below - r.y;
+                if (std::abs(along) < 1 && off >= -0.5 && off < 1.5)
+                    c = mix(c, mix(QColor(255, 140, 30), QColor(255, 232, 130), r.lit), 0.95 * std::sqrt(1 - along * along));
             }
             for (const Whitecap& w : caps) {
                 const double along = (x - w.x) / w.half, off = (below - w.y) / w.thick;
