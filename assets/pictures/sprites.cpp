@@ -714,7 +714,7 @@ QImage ladleResting()
 }
 
 // Water flung out over the bowl's lip: a thick tongue curving away and down,
-// thinning as it falls and breaking into drops at its end.
+// thinning a little as it falls and breaking into drops at its end.
 void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
 {
     const auto along = [&](double t) { return lip * (1 - t) * (1 - t) + bend * 2 * t * (1 - t) + end * t * t; };
@@ -734,17 +734,17 @@ void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
     };
     p.setPen(Qt::NoPen);
     p.setBrush(edge);
-    tongue(0, 0.72, 11, 4);
-    tongue(0.78, 0.9, 3.6, 2.4);
+    tongue(0, 0.86, 12, 6);
+    tongue(0.9, 1.0, 5.5, 4.5);
     p.setBrush(body);
-    tongue(0.02, 0.66, 6, 2);
+    tongue(0.02, 0.82, 7, 3);
     p.setPen(QPen(glint, 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(along(0.06), along(0.3));
     p.setPen(Qt::NoPen);
     Rng rng(211);
     for (int i = 0; i < 5; ++i) {  // loose drops round the tongue's end
-        const QPointF at = along(rng.range(0.8, 1.0)) + QPointF(rng.range(-7, 5), rng.range(-4, 3));
-        const double r = rng.range(1.3, 2.2);
+        const QPointF at = along(rng.range(0.8, 1.0)) + QPointF(rng.range(-6, 6), rng.range(-5, 1));
+        const double r = rng.range(2.0, 2.8);
         p.setBrush(edge);
         p.drawEllipse(at, r, r * 1.2);
         p.setBrush(body);
@@ -780,7 +780,7 @@ QImage ladleHeld()
     p.restore();
     // the water leaving the low lip, flung away from the bowl and falling
     const QPointF lip = turn.map(QPointF(bowl.x() - kRx + 2, bowl.y() - kRy * 0.35));
-    flung(p, lip, QPointF(5, 75), lip + QPointF(-14, 4));
+    flung(p, lip, QPointF(4, 74), lip + QPointF(-14, 4));
     return img;
 }
 
