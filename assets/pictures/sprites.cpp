@@ -1284,7 +1284,7 @@ const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
     {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
     {115, {295, 215, {217, 39}, {100, 76}, {46, 151}, 0}, {135, 35}},       // phase 2: elbow forward at her side, swinging
-    {117, {296, 247, {212, 44}, {236, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
+    {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1306,7 +1306,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.35, 0.0, 1.0));
+            const double melt = 1 - std::clamp((near - 0.15) / 0.3, 0.0, 1.0);
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
