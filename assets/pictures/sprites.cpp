@@ -699,16 +699,14 @@ QImage ladleResting()
     ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 13);
     ladleBowl(p, QPointF(40, 228), 34, 24);
     p.end();
-    // under the water the wood is wet and dark, and the water shows its own colour over it
+    // where the water lies in either room the handle goes down into the
+    // bucket, out of sight: the same cut in both rooms, and the water shows
+    // its own colour over the bucket's dark inside
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            if (qAlpha(row[x]) == 0 || !underWater(x + 0.5, y + 0.5))
-                continue;
-            // no soft edge there: it would be blended towards the room's light wood
-            const int a = qAlpha(row[x]);
-            row[x] = a < 128 ? 0 : qRgba(qRed(row[x]) * 32 / a, qGreen(row[x]) * 32 / a, qBlue(row[x]) * 32 / a, 255);
-        }
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(row[x]) != 0 && underWater(x + 0.5, y + 0.5))
+                row[x] = 0;
     }
     return img;
 }
