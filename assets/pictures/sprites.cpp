@@ -787,8 +787,9 @@ QImage ladleHeld()
 // from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never tints
 // it; how thin the steam is shows in how many of its pixels are lit. It is
 // always drawn mirrored, at the stove's own place: player 1's room shows its
-// drawn columns 0..111, player 2's room columns 30..121, so the steam thins
-// out to nothing before either cut, and into the stones at its foot.
+// drawn columns 0..111, player 2's room columns 30..121, so the steam lies
+// within a rounded box between those cuts, thinning into rags towards them
+// and into the stones at its foot.
 constexpr int kSteamW = 122, kSteamH = 34;
 constexpr double kSteamLeft = 30, kSteamRight = 112;  // the columns both rooms show, from and up to
 constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
@@ -798,7 +799,7 @@ struct SteamShape {
     int billows;      // along the cloud's top, none for wisps only
     double top;       // the row the highest billow's top reaches
     double radius;    // a billow's radius
-    double fringe;    // columns over which it thins out before the cuts
+    double fringe;    // how wide its thin, ragged rim is
     int wisps;        // rising from the stones
     double bright;    // how white its thick parts get, 0..1
     int seed;
@@ -873,11 +874,14 @@ void steamAt(const SteamShape& s, double px, double py, double* thick, double* t
             light = 0.9 * (1 - h);
         }
     }
-    // thinning out before either cut and down into the stones
-    const double edge = std::min(px - kSteamLeft, kSteamRight - px);
-    const double fade = smooth01(-2, s.fringe, edge) * std::pow(smooth01(kSteamH, kSteamH - 6, py), 0.6);
+    // within a rounded box, so no corner and no straight edge shows
+    const double ax = (kSteamRight - kSteamLeft) / 2, ay = py < kSteamH / 2.0 ? kSteamH / 2.0 + 1 : kSteamH / 2.0 - 0.5;
+    const double box = std::pow(std::abs(px - kSteamMiddle) / ax, 3) + std::pow(std::abs(py - kSteamH / 2.0) / ay, 3)
+        + (0.25 + 0.35 * smooth01(20, kSteamH, py)) * (noise(px / 2.5, py / 3.0, seed + 41) - 0.5);
+    const double fade = smooth01(1.0, 1.0 - s.fringe / 40, box);
     *thick = std::min(1.0, th * 1.15) * fade;
-    *tone = s.bright * std::pow(th, 0.7) * (0.2 + 0.8 * light) * (0.1 + 0.9 * fade * fade);
+    *tone = s.bright * std::pow(th, 0.7) * (0.2 + 0.8 * light) * (0.1 + 0.9 * fade * fade)
+            * (1 - 0.45 * smooth01(kSteamH * 0.5, kSteamH, py));  // greyer underneath
 }
 
 // A threshold per pixel: where the steam is thin, the pixels lit are the ones
@@ -886,7 +890,7 @@ double ragThreshold(double px, double py, uint32_t seed)
 {
     const uint32_t h = (uint32_t(px) * 73856093u) ^ (uint32_t(py) * 19349663u) ^ (seed * 83492791u);
     const double white = ((h * 2654435761u) >> 8 & 0xFFFF) / 65536.0;
-    return 0.25 * white + 0.55 * fbm(px / 1.6, py / 3.2, seed + 29, 2);
+    return 0.22 * white + 0.52 * fbm(px / 1.6, py / 3.2, seed + 29, 2);
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
@@ -1352,8 +1356,8 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({8, 0, 14, 8, 3, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({7, 0, 13, 9, 3, 0.95, 303}, stovePair)), 24);
+    add(out, 301, complementPair(steam({8, 0, 14, 6, 3, 1.0, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({7, 0, 13, 7, 3, 0.95, 303}, stovePair)), 24);
     add(out, 305, complementPair(steam({0, 0, 0, 12, 4, 0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
