@@ -862,9 +862,9 @@ void steamAt(const SteamShape& s, double px, double py, double* thick, double* t
     for (int k = 0; k < s.wisps; ++k) {
         const double t = s.wisps > 1 ? k / double(s.wisps - 1) * 2 - 1 : 0;
         const double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
-        const double tip = rng.range(0, 4), phase = rng.range(0, 6.28), width = rng.range(3.2, 4.2);
+        const double tip = rng.range(0, 4), phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
         const double h = std::clamp((kSteamH - py) / (kSteamH - tip), 0.0, 1.0);  // 0 at the stones, 1 at the tip
-        const double xc = x0 + 4 * std::sin(phase + py / 5.0) * h + 3 * t * h;
+        const double xc = x0 + 5 * std::sin(phase + py / 4.5) * h + 3 * t * h;
         const double w = width * (0.8 + 0.6 * h);
         const double across = std::exp(-std::pow((px - xc) / w, 2));
         const double along = smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
