@@ -223,9 +223,6 @@ Limbs torso()
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
                      {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-6, 8), 24, 17},
-                     // the throwing side's shoulder runs on down the side rather than
-                     // ending in a ball; whichever arm frame is drawn covers it
-                     {kThrowShoulder + QPointF(-6, 8), leaned(kThrowShoulder + QPointF(-10, 30)), 17, 9},
                      {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
                      // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
                      {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
