@@ -395,7 +395,8 @@ QImage roomPicture(int player)
 }
 
 // Evening sky, pure red in the top corners brightening to orange at the
-// middle of row 320; flat cyan below.
+// middle of row 320; flat cyan below. The readouts' board crosses it as in
+// the rooms, so no sky shows between the readouts during a trip.
 QImage yardPicture()
 {
     QImage img(W, H, QImage::Format_RGB32);
@@ -412,6 +413,7 @@ QImage yardPicture()
             }
         }
     }
+    paintReadoutBoard(img);
     return img;
 }
 

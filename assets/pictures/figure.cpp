@@ -206,8 +206,8 @@ constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(254, 88);
-constexpr QPointF kRestElbow = leaned(QPointF(230, 222));
-constexpr QPointF kRestHand = leaned(QPointF(302, 292));  // behind her, flat on the bench she leans on
+constexpr QPointF kRestElbow = leaned(QPointF(234, 210));
+constexpr QPointF kRestHand = leaned(QPointF(250, 292));  // the wrist: the hand rests on her hip
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 // the far knee drawn up, its foot back under it: she lounges rather than lies stiff
 constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(200, 430), kFarAnkle(186, 556);
@@ -223,9 +223,6 @@ Limbs torso()
                      // the slope from the neck down to each shoulder, thinning so that the
                      // arm's deltoid, not a ball, rounds off the shoulder
                      {kNeckBase + QPointF(0, 10), kThrowShoulder + QPointF(-6, 8), 24, 17},
-                     // the throwing side's shoulder runs on down the side rather than
-                     // ending in a ball; whichever arm frame is drawn covers it
-                     {kThrowShoulder + QPointF(-6, 8), leaned(kThrowShoulder + QPointF(-10, 30)), 17, 12},
                      {kNeckBase + QPointF(-6, 12), kRestShoulder + QPointF(6, 4), 26, 20},
                      // the resting arm's deltoid, melted into the shoulder; the arm fades in over it
                      {kRestShoulder + QPointF(2, 0), kRestShoulder + (kRestElbow - kRestShoulder) * 0.34, 23, 20},
@@ -257,7 +254,13 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    arm.parts.push_back({kRestHand, leaned(QPointF(316, 306)), 12, 9});  // the hand, hidden by her back
+    // the hand lying on her hip, the fingers down over it towards the thigh
+    const QPointF knuckles = kRestHand + QPointF(-5, 20);
+    arm.parts.push_back({kRestHand, knuckles, 10, 11});
+    for (int i = 0; i < 4; ++i) {
+        const QPointF base = knuckles + QPointF(-6 + 4.2 * i, 0);
+        arm.parts.push_back({base, base + QPointF(-4 + 0.5 * i, 13 - std::abs(i - 1.5) * 2), 3.6, 3.0});
+    }
     return arm;
 }
 
@@ -297,10 +300,6 @@ QImage bodyPicture()
     QImage img = canvas(380, 579);
     const Limbs far = farLeg(), near = torso(), arm = restingArm();
     paintLimbs(img, far, [](double, double, double d, double s, double e) { return shade(skinAt(d, s, e), 0.86); });
-    // the resting arm's forearm, behind her
-    paintLimbs(img, arm, [](double x, double y, double d, double s, double e) {
-        return shade(armDetail(skinAt(d, s, e), QPointF(x, y), kRestShoulder, kRestElbow, kRestHand), 0.9);
-    });
     castShadow(img, near, 14, 0.45, QPointF(0, 0));
     paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
         // the bust under the band: each breast rounded, lit on top, shaded under
@@ -334,10 +333,8 @@ QImage bodyPicture()
         }
         return c;
     });
-    // the upper arm hangs at her side in front of her; below the elbow it
-    // goes behind her, so only its start shows
-    Limbs upper = arm;
-    upper.parts.resize(4);
+    // the arm hangs at her side in front of her, the hand on her hip
+    const Limbs& upper = arm;
     Limbs lowerArm = upper;  // the shoulder casts no shadow on itself
     lowerArm.parts.erase(lowerArm.parts.begin(), lowerArm.parts.begin() + 2);
     castShadow(img, lowerArm, 12, 0.4, QPointF(-3, 5));

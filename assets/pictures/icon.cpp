@@ -195,9 +195,13 @@ void steam(QPainter& p, const Grid& g)
     for (int i = 0; i < 3; ++i) {
         const int x = 9 + i * 7;
         if (!g.smooth()) {
-            p.fillRect(g.box(x, 4, 2, 2), white);
-            p.fillRect(g.box(x + 1, 2, 2, 2), white);
-            p.fillRect(g.box(x, 0, 2, 2), silver);
+            // a short wavy line, white with a silver shadow so it shows on white too
+            const int sway[6] = {1, 0, 0, 1, 1, 0};
+            for (int y = 0; y < 6; ++y) {
+                if (y > 0)
+                    p.fillRect(g.box(x + sway[y], y, 1, 1), white);
+                p.fillRect(g.box(x + sway[y] + 1, y, 1, 1), y < 2 ? silver : grey);
+            }
             continue;
         }
         // the wisp's line, swept with a round brush that thins as it rises

@@ -699,22 +699,20 @@ QImage ladleResting()
     ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 13);
     ladleBowl(p, QPointF(40, 228), 34, 24);
     p.end();
-    // under the water the wood is wet and dark, and the water shows its own colour over it
+    // where the water lies in either room the handle goes down into the
+    // bucket, out of sight: the same cut in both rooms, and the water shows
+    // its own colour over the bucket's dark inside
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            if (qAlpha(row[x]) == 0 || !underWater(x + 0.5, y + 0.5))
-                continue;
-            // no soft edge there: it would be blended towards the room's light wood
-            const int a = qAlpha(row[x]);
-            row[x] = a < 128 ? 0 : qRgba(qRed(row[x]) * 32 / a, qGreen(row[x]) * 32 / a, qBlue(row[x]) * 32 / a, 255);
-        }
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(row[x]) != 0 && underWater(x + 0.5, y + 0.5))
+                row[x] = 0;
     }
     return img;
 }
 
 // Water flung out over the bowl's lip: a thick tongue curving away and down,
-// thinning as it falls and breaking into drops at its end.
+// thinning a little as it falls and breaking into drops at its end.
 void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
 {
     const auto along = [&](double t) { return lip * (1 - t) * (1 - t) + bend * 2 * t * (1 - t) + end * t * t; };
@@ -734,17 +732,17 @@ void flung(QPainter& p, QPointF lip, QPointF end, QPointF bend)
     };
     p.setPen(Qt::NoPen);
     p.setBrush(edge);
-    tongue(0, 0.72, 11, 4);
-    tongue(0.78, 0.9, 3.6, 2.4);
+    tongue(0, 0.86, 12, 6);
+    tongue(0.9, 1.0, 5.5, 4.5);
     p.setBrush(body);
-    tongue(0.02, 0.66, 6, 2);
+    tongue(0.02, 0.82, 7, 3);
     p.setPen(QPen(glint, 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(along(0.06), along(0.3));
     p.setPen(Qt::NoPen);
     Rng rng(211);
     for (int i = 0; i < 5; ++i) {  // loose drops round the tongue's end
-        const QPointF at = along(rng.range(0.8, 1.0)) + QPointF(rng.range(-7, 5), rng.range(-4, 3));
-        const double r = rng.range(1.3, 2.2);
+        const QPointF at = along(rng.range(0.8, 1.0)) + QPointF(rng.range(-6, 6), rng.range(-5, 1));
+        const double r = rng.range(2.0, 2.8);
         p.setBrush(edge);
         p.drawEllipse(at, r, r * 1.2);
         p.setBrush(body);
@@ -780,112 +778,32 @@ QImage ladleHeld()
     p.restore();
     // the water leaving the low lip, flung away from the bowl and falling
     const QPointF lip = turn.map(QPointF(bowl.x() - kRx + 2, bowl.y() - kRy * 0.35));
-    flung(p, lip, QPointF(5, 75), lip + QPointF(-14, 4));
+    flung(p, lip, QPointF(4, 74), lip + QPointF(-14, 4));
     return img;
 }
 
-// A cloud of steam rising off the stones, shaded smoothly in light greys:
-// round billows under a lumpy crown, with plumes rising from it that stand
-// apart at their tips, greyer and thinner as they rise, the whitest steam low
-// in the middle. Its underside thins out into the stones, narrowing towards
-// the ends, each column ending at its own row and the last of it breaking
-// into small loose puffs. Every lit pixel is a grey from 0xB0 to 0xFF, so
-// lightening what lies under it (bitwise OR) never tints it. The cloud is
+// Steam rising off the stones: soft rounded billows, lightest in the middle,
+// breaking up into loose wisps towards its fringe. Every lit pixel is a grey
+// from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never tints
+// it; how thin the steam is shows in how many of its pixels are lit. It is
 // always drawn mirrored, at the stove's own place: player 1's room shows its
-// drawn columns 0..111 and player 2's room columns 30..121, so it lies
-// mostly between those cuts and thins out, greyer and narrower, towards
-// them; only the larger frames' thinnest ends reach a few columns past.
+// drawn columns 0..111, player 2's room columns 30..121, so the steam lies
+// within a rounded box between those cuts, thinning into rags towards them
+// and into the stones at its foot.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamLeft = 30, kSteamRight = 111;  // the drawn columns both rooms show, first and last
+constexpr double kSteamLeft = 30, kSteamRight = 112;  // the columns both rooms show, from and up to
 constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
-constexpr double kThinningRows = 8;  // over which a column of the cloud thins out to nothing
 
-struct Puff {
-    double x, y, r;  // centre and radius, in drawn columns and rows
-    double squash;   // height over width
-};
-
-// One frame's cloud, round the middle column.
-struct CloudShape {
-    int billows;       // across the body of the cloud
-    double halfWidth;  // from the middle to the outermost billow's centre
-    double size;       // a billow's radius over the distance between neighbours: apart below 0.5
-    double body;       // the row the billows' centres lie on
-    double crown;      // the row the tops of the highest billows reach
-    double thinning;   // the row, on average, below which the cloud thins out into loose puffs
-    double bright;     // how white its lit tops get, 0..1
-    double overhang;   // columns its thin ends may reach past where both rooms cut it
-    double rim;        // how far in from its outline it greys towards the edge
+// One frame: a cloud of billows, or only a few wisps rising.
+struct SteamShape {
+    int billows;      // along the cloud's top, none for wisps only
+    double top;       // the row the highest billow's top reaches
+    double radius;    // a billow's radius
+    double fringe;    // how wide its thin, ragged rim is
+    int wisps;        // rising from the stones
+    double bright;    // how white its thick parts get, 0..1
     int seed;
-    int plumes;        // rising from the body of the cloud, apart at their tops
-    double plumeTop;   // the row the plumes' tips reach
 };
-
-// From the back to the front: the crown's billows, the body's, then the
-// skirt hanging under them.
-std::vector<Puff> steamBillows(const CloudShape& c)
-{
-    Rng rng{uint64_t(c.seed)};
-    std::vector<Puff> puffs;
-    const double step = c.billows > 1 ? 2 * c.halfWidth / (c.billows - 1) : 0;
-    const double r = std::max(5.0, step * c.size);
-    // behind everything, the plumes: each a column of shrinking puffs that
-    // sways a little as it rises, the middle one the tallest
-    for (int k = 0; k < c.plumes; ++k) {
-        const double t = c.plumes > 1 ? k / double(c.plumes - 1) * 2 - 1 : 0;
-        const double x0 = kSteamMiddle + t * c.halfWidth * 0.5 + rng.range(-2, 2);
-        const double top = c.plumeTop + 3 * std::abs(t) + rng.range(0, 1.5);
-        const double from = c.body - r * 0.3, sway = rng.range(3, 4.5) * (k % 2 ? 1 : -1);
-        constexpr int kSteps = 7;
-        for (int j = 0; j <= kSteps; ++j) {
-            const double h = j / double(kSteps);  // 0 in the body, 1 at the tip
-            const double pr = 3 + (r * 0.65 - 3) * std::pow(1 - h, 1.3);  // a neck, then a rounded column
-            puffs.push_back({x0 + sway * std::sin(h * 3.4) * h - t * 4 * h, from + (top + pr * 0.9 - from) * h, pr, 0.9});
-        }
-    }
-    for (int i = 0; i + 1 < c.billows; ++i) {  // between the body's billows, higher towards the middle
-        const double cr = r * rng.range(0.62, 0.8);
-        const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
-        const double x = kSteamMiddle + t * c.halfWidth + rng.range(-2, 2);
-        puffs.push_back({x, c.crown + cr * 0.85 + 6 * t * t + rng.range(0, 3), cr, 0.85});
-    }
-    const double flat = std::clamp((c.body - c.crown) / r, 0.45, 0.8);  // the body's tops no higher than the crown
-    for (int i = 0; i < c.billows; ++i) {
-        const double t = c.billows > 1 ? i / double(c.billows - 1) * 2 - 1 : 0;
-        const double br = r * (1 - 0.25 * t * t) * rng.range(0.9, 1.08);  // smaller towards the ends
-        const double lift = i % 2 ? 2.5 : -1.5;  // every other one standing higher, so the top is lumpy
-        puffs.push_back({kSteamMiddle + t * c.halfWidth + rng.range(-1.5, 1.5),
-                         c.body + 5 * t * t - lift + rng.range(-1, 1), br, flat});
-    }
-    for (int i = 0; i + 1 < c.billows; ++i) {  // and a skirt under them, for the thinning to wear away
-        const double sr = r * rng.range(0.6, 0.75);
-        const double t = (i + 0.5) / (c.billows - 1) * 2 - 1;
-        puffs.push_back({kSteamMiddle + t * c.halfWidth * 0.9 + rng.range(-2, 2), c.body + r * 0.75 + rng.range(0, 2), sr,
-                         0.75});
-    }
-    return puffs;
-}
-
-// The small loose puffs the cloud's underside breaks into, under its middle.
-std::vector<Puff> steamWisps(const CloudShape& c)
-{
-    Rng rng{uint64_t(c.seed) * 7 + 3};
-    std::vector<Puff> wisps;
-    const int count = int(c.halfWidth / 4);
-    for (int i = 0; i < count; ++i) {
-        const double t = (i + rng.range(0.2, 0.8)) / count * 2 - 1;
-        const double x = kSteamMiddle + t * c.halfWidth * 0.85;
-        const double y = c.thinning + rng.range(1.5, kThinningRows);
-        wisps.push_back({x, y, rng.range(1.4, 2.6), 0.75});
-    }
-    return wisps;
-}
-
-// Signed distance to a puff's outline, in pixels, negative inside.
-double puffDistance(const Puff& f, double px, double py)
-{
-    return std::hypot(px - f.x, (py - f.y) / f.squash) - f.r;
-}
 
 // The grey to store so that, lightening `under`, it shows as a grey as close
 // to `grey` as it can (lightening never darkens) with its channels only a few
@@ -908,81 +826,88 @@ int neutralOver(int grey, QRgb under)
     return best;
 }
 
-// The smooth union of puffs: negative inside, the frontmost puff holding the
-// point in `front`, and how deep inside it the point lies in `depth`.
-double cloudDistance(const std::vector<Puff>& puffs, double px, double py, const Puff** front, double* depth)
+double smooth01(double e0, double e1, double x)
 {
-    double d = 1e9;
-    for (const Puff& f : puffs) {
-        const double fd = puffDistance(f, px, py);
-        d = d > 1e8 ? fd : std::min(d, fd) - std::pow(std::max(0.0, 3 - std::abs(d - fd)), 2) / 12;
-        if (fd < 0) {
-            *front = &f;
-            *depth = -fd;
+    const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+// How thick the steam is at a point, 0..1, and how light it shows there, 0..1.
+void steamAt(const SteamShape& s, double px, double py, double* thick, double* tone)
+{
+    const uint32_t seed = uint32_t(s.seed);
+    double d = 1e9, lit = 0.35;
+    if (s.billows > 0) {
+        // a body standing on the stones under a row of billows, higher in the middle
+        Rng rng{uint64_t(s.seed)};
+        const double span = kSteamRight - kSteamLeft - s.fringe * 0.6;
+        for (int i = 0; i < s.billows; ++i) {
+            const double t = s.billows > 1 ? i / double(s.billows - 1) * 2 - 1 : 0;
+            const double r = s.radius * (1 - 0.25 * t * t) * rng.range(0.9, 1.1);
+            const double bx = kSteamMiddle + t * span / 2 + rng.range(-2, 2);
+            const double by = s.top + r + 7 * t * t + (i % 2 ? 2 : 0) + rng.range(-1, 1);
+            const double bd = std::hypot(px - bx, (py - by) / 0.85) - r;
+            d = std::min(d, bd) - std::pow(std::max(0.0, 4 - std::abs(d - bd)), 2) / 16;
+            // each billow lit on its upper left, softly greyer below
+            const double u = (px - bx) / r, v = (py - by) / r;
+            if (bd < 3)
+                lit = std::max(lit, std::clamp(1.05 - 0.55 * std::hypot(u + 0.3, v + 0.6), 0.0, 1.0));
+        }
+        d = std::min(d, s.top + s.radius * 1.2 - py);  // the body under the billows
+        d += 2.5 * (fbm(px / 5.0, py / 4.0, seed, 3) - 0.5);
+    }
+    double th = std::clamp(-d / 3 + 0.5, 0.0, 1.0), light = lit;
+    // loose wisps rising off the stones, swaying, fading out at their tips
+    Rng rng{uint64_t(s.seed) * 7 + 3};
+    for (int k = 0; k < s.wisps; ++k) {
+        const double t = s.wisps > 1 ? k / double(s.wisps - 1) * 2 - 1 : 0;
+        const double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
+        const double tip = rng.range(0, 4), phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
+        const double h = std::clamp((kSteamH - py) / (kSteamH - tip), 0.0, 1.0);  // 0 at the stones, 1 at the tip
+        const double xc = x0 + 5 * std::sin(phase + py / 4.5) * h + 3 * t * h;
+        const double w = width * (0.8 + 0.6 * h);
+        const double across = std::exp(-std::pow((px - xc) / w, 2));
+        const double along = smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
+        const double wt = across * along * (0.8 + 0.4 * noise(px / 3.0, py / 2.0, seed + 5 + k));
+        if (wt > th) {
+            th = wt;
+            light = 0.9 * (1 - h);
         }
     }
-    return d;
+    // within a rounded box, so no corner and no straight edge shows
+    const double ax = (kSteamRight - kSteamLeft) / 2, ay = py < kSteamH / 2.0 ? kSteamH / 2.0 + 1 : kSteamH / 2.0 - 0.5;
+    const double box = std::pow(std::abs(px - kSteamMiddle) / ax, 3) + std::pow(std::abs(py - kSteamH / 2.0) / ay, 3)
+        + (0.25 + 0.35 * smooth01(20, kSteamH, py)) * (noise(px / 2.5, py / 3.0, seed + 41) - 0.5);
+    const double fade = smooth01(1.0, 1.0 - s.fringe / 40, box);
+    *thick = std::min(1.0, th * 1.15) * fade;
+    *tone = s.bright * std::pow(th, 0.7) * (0.2 + 0.8 * light) * (0.1 + 0.9 * fade * fade)
+            * (1 - 0.45 * smooth01(kSteamH * 0.5, kSteamH, py));  // greyer underneath
+}
+
+// A threshold per pixel: where the steam is thin, the pixels lit are the ones
+// under a low threshold, in small rising rags rather than an even dither.
+double ragThreshold(double px, double py, uint32_t seed)
+{
+    const uint32_t h = (uint32_t(px) * 73856093u) ^ (uint32_t(py) * 19349663u) ^ (seed * 83492791u);
+    const double white = ((h * 2654435761u) >> 8 & 0xFFFF) / 65536.0;
+    return 0.22 * white + 0.52 * fbm(px / 1.6, py / 3.2, seed + 29, 2);
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
 // rooms at the same place, and over the neutral grey heat shield elsewhere.
-QImage steam(const CloudShape& shape, const Pair& stove)
+QImage steam(const SteamShape& shape, const Pair& stove)
 {
     QImage img(kSteamW, kSteamH, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    const std::vector<Puff> billows = steamBillows(shape), wisps = steamWisps(shape);
-    const uint32_t seed = uint32_t(shape.seed);
-    const double lx = -0.35, ly = -0.7, lz = 0.62;  // light from above, a little to the left
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             const double px = i + 0.5, py = y + 0.5;
-            const Puff* front = nullptr;
-            double inFront = 0;
-            double d = cloudDistance(billows, px, py, &front, &inFront);
-            // thinning out towards either cut: the outline draws in and the grey deepens
-            const double fromCut = std::min(px - kSteamLeft, kSteamRight + 1 - px) + shape.overhang;
-            const double reach = std::clamp(fromCut / (10 + shape.overhang), 0.0, 1.0);
-            d += 5 * std::pow(1 - reach, 2) + 1.2 * (fbm(px / 6.0, py / 6.0, seed, 2) - 0.5);
-            // each column thins out from its own row down, and the thinning
-            // steam parts into rags where the noise is high
-            const double thinFrom = shape.thinning + 13 * (noise(px / 6.0, 0.5, seed + 11) - 0.5)
-                + 4 * (noise(px / 2.0, 3.5, seed + 13) - 0.5);
-            const double fall = std::max(0.0, (py - thinFrom) / kThinningRows);
-            d += fall * (3 + 10 * noise(px / 2.5, py / 2.5, seed + 17)) + 12 * fall * fall;
-            // and narrowing down to where it leaves the stones
-            const double low = std::clamp((py - kSteamH * 0.6) / (kSteamH * 0.4), 0.0, 1.0);
-            d += 14 * low * low * std::pow(std::abs(px - kSteamMiddle) / (kSteamRight - kSteamMiddle), 1.5);
-            const Puff* wisp = nullptr;
-            double inWisp = 0;
-            const double dw = cloudDistance(wisps, px, py, &wisp, &inWisp) + 3 * (1 - reach);
-            if ((d >= 0 && dw >= 0) || fromCut < 0)
+            double thick = 0, tone = 0;
+            steamAt(shape, px, py, &thick, &tone);
+            if (thick <= 0 || thick < ragThreshold(px, py, uint32_t(shape.seed)))
                 continue;
-            double tone = 0.2;
-            if (d < 0 && front) {
-                // a ball lit from the upper left: white on top, grey beneath
-                const double u = (px - front->x) / front->r, v = (py - front->y) / (front->r * front->squash);
-                const double z = std::sqrt(std::max(0.0, 1 - u * u - v * v));
-                const double light = std::max(0.0, u * lx + v * ly + z * lz);
-                tone = shape.bright * (0.15 + 0.85 * light);
-                // a soft grey fold where this puff's rim lies over the one behind it
-                if (inFront < 3 && -d > inFront + 1 && py > front->y - front->r * front->squash * 0.2)
-                    tone *= 0.55 + 0.45 * inFront / 3;
-                tone *= 0.3 + 0.7 * std::pow(std::clamp(-d / shape.rim, 0.0, 1.0), 1.5);  // thin at the rim
-                tone *= std::pow(std::max(0.0, 1 - fall), 1.5);      // and greyer as it thins out
-                // whitest low in the middle, greyer up the plumes and out to the sides
-                const double shoulder = shape.crown + 4;  // where the plumes leave the body
-                const double rise = std::clamp((shoulder - py) / (shoulder - shape.plumeTop), 0.0, 1.0);
-                const double side = (px - kSteamMiddle) / (shape.halfWidth + 8);
-                tone *= (1 - 0.6 * std::pow(rise, 0.8)) * (1 - 0.3 * side * side);
-            } else {
-                tone = 0.25 * std::clamp(-dw / 2, 0.0, 1.0);  // a loose puff: faint, greyest at its rim
-            }
-            tone *= 0.35 + 0.65 * reach;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
-            const int stoveColumn = i;  // both are drawn at the same place, the stove unmirrored
-            const int v = stove.mask.pixel(stoveColumn, y) == 0xFF000000
-                ? neutralOver(grey, stove.sprite.pixel(stoveColumn, y))
-                : grey;
+            const int v = stove.mask.pixel(i, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(i, y)) : grey;
             reinterpret_cast<QRgb*>(img.scanLine(y))[kSteamW - 1 - i] = qRgb(v, v, v);  // stored unmirrored
         }
     }
@@ -1013,7 +938,7 @@ std::vector<Ripple> lakeRipples()
 {
     Rng rng(307);
     std::vector<Ripple> ripples;
-    constexpr int kCount = 420;
+    constexpr int kCount = 210;
     for (int i = 0; i < kCount; ++i) {
         const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
         // lengths varying a lot from one ripple to the next, squared so most are short
@@ -1035,12 +960,32 @@ std::vector<Whitecap> lakeWhitecaps()
 {
     Rng rng(311);
     std::vector<Whitecap> caps;
-    for (int i = 0; i < 22; ++i) {
+    for (int i = 0; i < 11; ++i) {
         const double depth = rng.uniform();
         caps.push_back({rng.range(0, kLakeW), 3 + depth * (kLakeStep - 6), rng.range(4, 10) * (0.6 + 0.6 * depth),
                         rng.range(1.2, 2.0), rng.range(0.7, 0.95)});
     }
     return caps;
+}
+
+// The low sun's glitter: warm dashes in a column under the brightest part of
+// the sky, at the same place in every band, so the stacked bands show one
+// reflection running down the lake. Densest and longest in its middle.
+constexpr double kGlitterX = 260;  // the sky's brightest column, with the bands at x -5
+
+std::vector<Ripple> lakeGlitter()
+{
+    Rng rng(313);
+    std::vector<Ripple> glitter;
+    constexpr int kCount = 70;
+    for (int i = 0; i < kCount; ++i) {
+        const double depth = (i + rng.uniform()) / kCount;
+        const double off = (rng.uniform() + rng.uniform() + rng.uniform() - 1.5) * 2;  // -3..3, mostly near 0
+        const double middle = 1 - std::abs(off) / 3;
+        glitter.push_back({kGlitterX + off * 14, 1 + depth * (kLakeStep - 1), 1.5 + 5 * middle * rng.uniform(),
+                           0.5 + 0.5 * middle});
+    }
+    return glitter;
 }
 
 // The water's mottling, `below` rows under the crest. It repeats every
@@ -1060,6 +1005,7 @@ QImage lakeStrip()
     const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     const std::vector<Ripple> ripples = lakeRipples();
     const std::vector<Whitecap> caps = lakeWhitecaps();
+    const std::vector<Ripple> glitter = lakeGlitter();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
@@ -1080,6 +1026,11 @@ QImage lakeStrip()
                     c = mix(c, mix(light, foam, r.lit), 0.7 * taper);
                 else if (off >= 1 && off < 2.5)  // its shaded back
                     c = shade(c, 1 - 0.12 * taper);
+            }
+            for (const Ripple& r : glitter) {
+                const double along = (x - r.x) / r.half, off = below - r.y;
+                if (std::abs(along) < 1 && off >= -0.5 && off < 1.5)
+                    c = mix(c, mix(QColor(255, 140, 30), QColor(255, 232, 130), r.lit), 0.95 * std::sqrt(1 - along * along));
             }
             for (const Whitecap& w : caps) {
                 const double along = (x - w.x) / w.half, off = (below - w.y) / w.thick;
@@ -1106,8 +1057,8 @@ QImage lakeStrip()
 // the first lake strip's crest, which lies behind it, and it is solid down to
 // its bottom edge, where the next strip's water runs over it.
 constexpr double kPathY = 194;
-constexpr double kCabinLeft = 168, kCabinRight = 246, kCabinBase = 176;
-constexpr double kDoorX = 223;
+constexpr double kCabinLeft = 154, kCabinRight = 232, kCabinBase = 176;
+constexpr double kDoorX = 209;
 
 double hillTop(double x)
 {
@@ -1182,8 +1133,9 @@ void paintHill(QImage& img)
 
 void paintCabin(QPainter& p)
 {
+    p.translate(kCabinLeft - 168, 0);  // the details are laid out for a wall from x 168
     // log walls
-    const QRectF wall(kCabinLeft, 112, kCabinRight - kCabinLeft, kCabinBase - 112);
+    const QRectF wall(168, 112, kCabinRight - kCabinLeft, kCabinBase - 112);
     for (double y = wall.top(); y < wall.bottom(); y += 8) {
         QLinearGradient g(0, y, 0, y + 8);
         g.setColorAt(0, QColor(178, 92, 52));
@@ -1222,18 +1174,30 @@ void paintCabin(QPainter& p)
     p.drawPath(roof);
     p.setPen(QPen(QColor(255, 150, 110), 2));
     p.drawLine(QPointF(158, 115), QPointF(207, 71));  // sunlit verge
-    // smoke drifting left from the chimney
-    Rng rng(309);
-    for (int i = 7; i >= 0; --i) {
-        const double cx = 230 - i * 8 + rng.range(-2, 2);
-        const double cy = 54 - i * 6.5;
-        const double r = 5 + i * 1.5;
-        QRadialGradient g(QPointF(cx - r * 0.3, cy - r * 0.3), r * 1.3);
-        g.setColorAt(0, QColor(236, 226, 222));
-        g.setColorAt(1, QColor(168, 150, 150));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(cx, cy), r, r * 0.8);
+}
+
+// Smoke drifting left from the chimney in puffs that fade into the evening
+// sky as they rise. The sky shows through nowhere, so the thin smoke takes
+// the sky's own colour.
+void paintSmoke(QImage& img)
+{
+    const QColor sky(250, 58, 8), smoke(232, 222, 218);
+    for (int y = 0; y < 66; ++y) {
+        for (int x = 100; x < 240; ++x) {
+            double clear = 1;
+            for (int i = 0; i < 12; ++i) {
+                const double cx = kCabinLeft + 62 - i * 5.5 - 0.15 * i * i, cy = 61 - i * 4.6, r = 3.2 + i * 1.1;
+                const double d2 = (std::pow(x + 0.5 - cx, 2) + std::pow((y + 0.5 - cy) / 0.85, 2)) / (r * r);
+                clear *= 1 - 0.7 * std::exp(-1.8 * d2) * (1 - i / 13.0);
+            }
+            double thick = 1 - clear;
+            thick *= 0.75 + 0.5 * fbm(x / 5.0, y / 5.0, 319, 3);
+            if (thick < 0.12)
+                continue;
+            const QColor under = qAlpha(img.pixel(x, y)) > 128 ? img.pixelColor(x, y) : sky;
+            const QColor c = mix(under, smoke, std::clamp((thick - 0.12) * 1.6, 0.0, 0.95));
+            img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), 255));
+        }
     }
 }
 
@@ -1244,6 +1208,8 @@ QImage cabin()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintCabin(p);
+    p.end();
+    paintSmoke(img);
     return img;
 }
 
@@ -1311,7 +1277,7 @@ struct ArmFrame {
 // The swing, each stage plain at a glance by where the elbow is: the ladle
 // comes up out of the bucket with the elbow drawn back low at her side, the
 // forearm across her and the wrist cocked up under the load, the hand at the
-// handle's end (phase 1); the elbow lifts forward and the arm opens, the
+// handle's end (phase 1); the elbow comes forward and the arm opens, the
 // hand further down the handle (phase 2); the arm stretches out straight
 // towards the stove as the wrist bends right over to tip the bowl (phase 3).
 // The hands sit on the held ladle's handle, halfway between where the two
@@ -1319,8 +1285,8 @@ struct ArmFrame {
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
     {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {90, 48}, {46, 151}, 0}, {135, 35}},        // phase 2: elbow up, swinging forward
-    {117, {296, 247, {212, 44}, {236, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
+    {115, {295, 215, {217, 39}, {100, 76}, {46, 151}, 0}, {135, 35}},       // phase 2: elbow forward at her side, swinging
+    {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1342,7 +1308,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 0.9 * (1 - std::clamp((near - 0.1) / 0.35, 0.0, 1.0));
+            const double melt = 1 - std::clamp((near - 0.15) / 0.3, 0.0, 1.0);
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
@@ -1390,9 +1356,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({10, 56, 1.1, 21, 11, 31, 1.0, 15, 4, 301, 3, 0}, stovePair)), 24);
-    add(out, 303, complementPair(steam({7, 46, 1.15, 21, 12, 31, 0.9, 13, 4, 303, 3, 0.5}, stovePair)), 24);
-    add(out, 305, complementPair(steam({5, 27, 0.5, 16, 11, 23, 0.85, 0, 7, 305, 2, 3}, stovePair)), 24);
+    add(out, 301, complementPair(steam({8, 0, 14, 6, 3, 1.0, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({7, 0, 13, 7, 3, 0.95, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({0, 0, 0, 12, 4, 0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
