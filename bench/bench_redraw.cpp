@@ -92,26 +92,6 @@ void RestoreAndCopyDrawnOver(benchmark::State& state)
 }
 BENCHMARK(RestoreAndCopyDrawnOver)->Unit(benchmark::kMicrosecond);
 
-// The same floor when the view takes only the pixels that differ, so that the
-// window is told just those: restore what a redraw draws over, bring the view
-// up to date there.
-void RestoreAndUpdateDrawnOver(benchmark::State& state)
-{
-    Rooms r(true);
-    const QImage room[] = {r.piirto.roomPicture(0).image().copy(), r.piirto.roomPicture(1).image().copy()};
-    const QRegion areas[] = {drawnOver(r.s, 0), drawnOver(r.s, 1)};
-    for (auto _ : state) {
-        for (int p = 0; p < 2; ++p) {
-            QImage& buffer = r.piirto.buffer(p).imageToWrite();
-            for (const QRect& area : areas[p])
-                copyRows(buffer, room[p], area);
-            benchmark::DoNotOptimize(copyChanges(buffer, r.piirto.view(p).imageToWrite(), areas[p]));
-        }
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(RestoreAndUpdateDrawnOver)->Unit(benchmark::kMicrosecond);
-
 void RedrawScenes(benchmark::State& state)
 {
     Rooms r(true);
