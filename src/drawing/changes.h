@@ -1,6 +1,5 @@
-// What changed on a view: the pixels that differ, gathered into a few
-// rectangles to paint. The rectangles hug the pixels that differ closely
-// (their area stays within a quarter or so of them), and are few.
+// What changed on a view since the screen last got it: the pixels that
+// differ, gathered into a few rectangles to paint.
 #pragma once
 
 #include <QImage>
@@ -9,11 +8,8 @@
 namespace hovla {
 
 // The area to paint so that the screen, which shows `shown`, shows `now`,
-// looking only inside candidates.
+// looking only inside candidates. The rectangles hug the pixels that differ
+// closely (their area stays within a quarter or so of them), and are few.
 QRegion changedArea(const QImage& now, const QImage& shown, const QRegion& candidates);
-
-// Copies into `to` the pixels inside area where it differs from `from`
-// (both 32-bit), and returns where `to` changed.
-QRegion copyChanges(const QImage& from, QImage& to, const QRegion& area);
 
 } // namespace hovla

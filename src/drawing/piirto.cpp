@@ -1,6 +1,5 @@
 #include "drawing/piirto.h"
 
-#include "drawing/changes.h"
 #include "drawing/resources.h"
 
 #include <algorithm>
@@ -149,9 +148,14 @@ void Piirto::present(int player, const QRegion& area)
     const QRegion shown = area.intersected(QRect(0, 0, kViewWidth, kViewHeight));
     if (shown.isEmpty())
         return;
-    const QRegion changed = copyChanges(buffer(player).image(), view(player).imageFor(shown), shown);
-    if (sink_ && !changed.isEmpty())
-        sink_->present(player, changed);
+    const QImage& from = buffer(player).image();
+    QImage& to = view(player).imageFor(shown);
+    for (const QRect& r : shown)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memcpy(to.scanLine(y) + r.left() * sizeof(QRgb), from.constScanLine(y) + r.left() * sizeof(QRgb),
+                        sizeof(QRgb) * size_t(r.width()));
+    if (sink_)
+        sink_->present(player, shown);
 }
 
 void Piirto::setViewPicture(int player, const Surface& picture)

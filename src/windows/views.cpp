@@ -25,12 +25,11 @@ ViewWidget::ViewWidget(const Surface& surface, QWidget* parent) : QWidget(parent
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void ViewWidget::presented(const QRegion& changed)
+void ViewWidget::presented(const QRegion& area)
 {
-    again_ += presented_.intersected(changed);
-    presented_ += changed;
+    presented_ += area;
     if (!asked_) {
-        asked_ = true;  // after the running handler, with all it changed
+        asked_ = true;  // after the running handler, with all it presented
         QMetaObject::invokeMethod(this, &ViewWidget::paintChanges, Qt::QueuedConnection);
     }
 }
@@ -39,13 +38,9 @@ void ViewWidget::paintChanges()
 {
     asked_ = false;
     const QRegion area = std::exchange(presented_, QRegion());
-    const QRegion again = std::exchange(again_, QRegion());
     if (!isVisible())
         return;  // showing the window paints all of it
-    if (shown_.isNull())
-        update(rect());
-    else  // pixels that changed once differ from the screen for certain
-        update(area.subtracted(again).united(changedArea(surface_.image(), shown_, again)));
+    update(shown_.isNull() ? QRegion(rect()) : changedArea(surface_.image(), shown_, area));
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event)

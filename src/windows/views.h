@@ -15,15 +15,14 @@
 namespace hovla {
 
 // A view: shows what was last presented, pixel for pixel, never smoothed.
-// What changed while a handler ran is gathered, and painted once the handler
-// is done, so the screen never shows a frame half drawn. Where pixels changed
-// more than once they may have come back to what the screen shows: a band
-// drawn bare and then written again is not painted at all.
+// What is presented while a handler runs is gathered, and once the handler
+// is done the view paints just the pixels that differ from what the screen
+// shows: a band drawn bare and then written again is not painted at all.
 class ViewWidget : public QWidget {
 public:
     ViewWidget(const Surface& surface, QWidget* parent);
-    // These pixels of the view's image have changed.
-    void presented(const QRegion& changed);
+    // Part of the view's image has been presented.
+    void presented(const QRegion& area);
     // Pixels painted so far, in view pixels: what the window was sent.
     long long paintedArea() const { return paintedArea_; }
     // The longest a paint took since the last call, in nanoseconds.
@@ -37,8 +36,7 @@ private:
 
     const Surface& surface_;
     QImage shown_;         // what the screen shows of the view
-    QRegion presented_;    // changed since the last paint was asked for
-    QRegion again_;        // the part of it that changed more than once
+    QRegion presented_;    // presented since the last paint was asked for
     bool asked_ = false;   // a paintChanges is on its way
     long long paintedArea_ = 0;
     qint64 longestPaint_ = 0;
