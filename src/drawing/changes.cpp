@@ -1,6 +1,7 @@
 #include "drawing/changes.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -8,9 +9,18 @@ namespace hovla {
 
 namespace {
 
-// True when the n pixels at a and b differ anywhere.
+constexpr int kBlock = 8;
+
+// True when the n pixels at a and b differ anywhere; a whole block in four
+// wide words.
 bool differ(const QRgb* a, const QRgb* b, int n)
 {
+    if (n == kBlock) {
+        uint64_t x[4], y[4];
+        std::memcpy(x, a, sizeof x);
+        std::memcpy(y, b, sizeof y);
+        return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) != 0;
+    }
     uint32_t any = 0;
     for (int i = 0; i < n; ++i)
         any |= a[i] ^ b[i];
@@ -18,36 +28,40 @@ bool differ(const QRgb* a, const QRgb* b, int n)
 }
 
 // The pixels that differ between two images inside one rectangle, as spans
-// of rows. Rows are compared in blocks of kBlock pixels; a span runs over
-// neighbouring blocks that differ and is trimmed to the exact pixels at its
-// ends, so a moving sprite's outline is not painted as its box.
+// of rows. Rows are compared in blocks of kBlock pixels, 64 blocks to a bit
+// mask; a span runs over neighbouring blocks that differ and is trimmed to
+// the exact pixels at its ends, so a moving sprite's outline is not painted
+// as its box.
 void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vector<QRect>& spans)
 {
-    constexpr int kBlock = 8;
-    const size_t rowBytes = sizeof(QRgb) * size_t(r.width());
+    constexpr int kChunk = 64 * kBlock;
+    const int w = r.width();
+    const size_t rowBytes = sizeof(QRgb) * size_t(w);
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const auto* s = reinterpret_cast<const QRgb*>(a.constScanLine(y)) + r.left();
         const auto* d = reinterpret_cast<const QRgb*>(b.constScanLine(y)) + r.left();
         if (std::memcmp(s, d, rowBytes) == 0)
             continue;
-        const int w = r.width();
-        for (int x = 0; x < w;) {
-            const int n = std::min(kBlock, w - x);
-            if (!differ(s + x, d + x, n)) {
-                x += n;
-                continue;
+        for (int chunk = 0; chunk < w; chunk += kChunk) {
+            const int blocks = (std::min(kChunk, w - chunk) + kBlock - 1) / kBlock;
+            uint64_t mask = 0;
+            for (int i = 0; i < blocks; ++i) {
+                const int x = chunk + i * kBlock;
+                mask |= uint64_t(differ(s + x, d + x, std::min(kBlock, w - x))) << i;
             }
-            int end = x + n;
-            while (end < w && differ(s + end, d + end, std::min(kBlock, w - end)))
-                end += std::min(kBlock, w - end);
-            int first = x;
-            while (s[first] == d[first])
-                ++first;
-            int last = end - 1;
-            while (s[last] == d[last])
-                --last;
-            spans.emplace_back(r.left() + first, y, last + 1 - first, 1);
-            x = end;
+            while (mask != 0) {  // each run of differing blocks
+                const int from = std::countr_zero(mask);
+                const uint64_t rest = ~(mask >> from);
+                const int run = rest == 0 ? 64 - from : std::countr_zero(rest);
+                mask = from + run >= 64 ? 0 : mask & (~uint64_t(0) << (from + run));
+                int first = chunk + from * kBlock;
+                int last = std::min(w, chunk + (from + run) * kBlock) - 1;
+                while (s[first] == d[first])
+                    ++first;
+                while (s[last] == d[last])
+                    --last;
+                spans.emplace_back(r.left() + first, y, last + 1 - first, 1);
+            }
         }
     }
 }
@@ -64,9 +78,11 @@ QRegion paintAreaOf(std::vector<QRect>& spans)
         QRect rect;
         long long changed;  // pixels that differ inside it
     };
-    std::sort(spans.begin(), spans.end(), [](const QRect& a, const QRect& b) {
+    const auto rowOrder = [](const QRect& a, const QRect& b) {
         return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-    });
+    };
+    if (!std::is_sorted(spans.begin(), spans.end(), rowOrder))
+        std::sort(spans.begin(), spans.end(), rowOrder);
     QRegion region;
     std::vector<Band> growing, next, pieces;
     auto close = [&](const std::vector<Band>& bands) {
