@@ -304,20 +304,23 @@ constexpr bool kRestingLadleMirrored[2] = {false, true};
 constexpr int kWaterLeft[2] = {45, 333};
 constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
 
-// The water surface's ellipse within the water picture: all of it.
-constexpr QRectF kWaterSurface(1, 1, 117, 41);
+// The water picture's whole ellipse, which the bucket's opening lies round,
+// and the water surface within it: lower and narrower, so a strip of the
+// far inner wall shows above it even when the bucket is full.
+constexpr QRectF kWaterPicture(1, 1, 117, 41);
+constexpr QRectF kWaterSurface(8, 10, 103, 32);
 
-// The water's ellipse in the bucket's own picture at the level `top` of
-// `room`: player 1's bucket stands at (20, 400), player 2's at (280, 400)
-// mirrored, and the water is drawn mirrored in both.
-QRectF waterInBucket(int room, int top)
+// The ellipse `e` of the water picture in the bucket's own picture at the
+// level `top` of `room`: player 1's bucket stands at (20, 400), player 2's at
+// (280, 400) mirrored, and the water is drawn mirrored in both.
+QRectF waterInBucket(int room, int top, const QRectF& e = kWaterSurface)
 {
     constexpr double kWaterW = 119, kBucketW = 200;
-    const double left = kWaterLeft[room] + kWaterW - kWaterSurface.right();
-    const double right = kWaterLeft[room] + kWaterW - kWaterSurface.left();
-    const double y = top + kWaterSurface.top() - 400;
-    return room == 0 ? QRectF(left - 20, y, right - left, kWaterSurface.height())
-                     : QRectF(280 + kBucketW - right, y, right - left, kWaterSurface.height());
+    const double left = kWaterLeft[room] + kWaterW - e.right();
+    const double right = kWaterLeft[room] + kWaterW - e.left();
+    const double y = top + e.top() - 400;
+    return room == 0 ? QRectF(left - 20, y, right - left, e.height())
+                     : QRectF(280 + kBucketW - right, y, right - left, e.height());
 }
 
 // An ellipse by its centre and radii, to move between two of them.
@@ -333,14 +336,14 @@ struct Oval {
 
 // The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
 // upper left, behind the rim, and runs on down the front wall. Its opening,
-// the inside of the rim, lies just round the water at its fullest in both
-// rooms, so a full bucket shows water from wall to wall. Inside it is wet dark
-// wood, so the water surface, which lightens what lies under it, keeps its
-// own teal there.
+// the inside of the rim, lies just round the water picture at its fullest in
+// both rooms. Inside it is wood: dry above the water, and wet and dark
+// wherever the water lies at one level or another, so the water surface,
+// which lightens what lies under it, keeps its own teal there.
 Oval bucketOpening()
 {
-    const QRectF both = waterInBucket(0, kWaterTops[0]).united(waterInBucket(1, kWaterTops[0]));
-    return Oval::of(both.adjusted(-1.5, -1.5, 1.5, 1.5));
+    const QRectF both = waterInBucket(0, kWaterTops[0], kWaterPicture).united(waterInBucket(1, kWaterTops[0], kWaterPicture));
+    return Oval::of(both.adjusted(-1.5, -7.5, 1.5, 1.5));  // a taller strip of wall above the water
 }
 
 // The rim's top, from the opening out to the staves' outer faces, as flat as the opening.
@@ -414,16 +417,32 @@ Oval bucketFloor()
     return Oval::of(both.adjusted(-2, -1, 2, 2));
 }
 
+// Whether the water lies on (x, y) of the bucket's picture at some level in
+// either room: the wood there is wet and must stay dark.
+bool wetInside(double x, double y)
+{
+    for (int room = 0; room < 2; ++room)
+        for (int top : kWaterTops) {
+            Oval o = Oval::of(waterInBucket(room, top));
+            o.rx += 1.5;
+            o.ry += 1.5;
+            if (o.holds(x, y))
+                return true;
+        }
+    return false;
+}
+
 // The inside of the bucket: staves running down from the rim to a round
-// bottom of lighter boards, darker the deeper they go, the bottom wet with a
-// little shine. The water covers all of it at its fullest, so all of it is so
-// dark (red no more than 16) that the water, lightening it, keeps its own colour.
+// bottom. Above the water the far wall is dry wood, lit at the top and
+// darker lower down; where the water stands it is wet and nearly black (no
+// channel over 0x1C) so the water keeps its own colour over it. The near rim
+// casts a short shadow on what lies just inside it.
 QImage bucketInside()
 {
     QImage img = canvas(200, 200);
     const Oval rim = bucketOpening(), floor = bucketFloor();
     const QRect inside = box(rim).toAlignedRect();
-    const QColor wet(16, 10, 6);  // the wood, as light as it gets in here
+    const QColor dryTop(122, 78, 40), dryLow(91, 58, 30), wet(14, 9, 5);
     constexpr int kStaves = 26;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -431,15 +450,15 @@ QImage bucketInside()
             const double px = x + 0.5, py = y + 0.5;
             if (!rim.holds(px, py))
                 continue;
+            const bool wetHere = wetInside(px, py);
             QColor c;
             if (floor.holds(px, py)) {
-                // boards across the bottom, a wet shine where the light falls in
+                // boards across the bottom, their seams and the bottom's edge darker
                 const double board = (px - floor.cx) / 15 + 0.5;
                 const bool seam = std::abs(board - std::round(board)) < 0.06;
-                const double grain = 0.7 + 0.25 * noise(std::floor(board) * 3.1, py / 6, 207);
-                c = shade(wet, seam ? 0.3 : grain);
-                const double u = (px - floor.cx + 18) / 14, v = (py - floor.cy + 5) / 4;
-                c = mix(c, QColor(14, 16, 20), 0.7 * std::exp(-(u * u + v * v)));
+                const double grain = 0.8 + 0.2 * noise(std::floor(board) * 3.1, py / 6, 207);
+                const bool edge = !Oval{floor.cx, floor.cy, floor.rx - 2, floor.ry - 1.5}.holds(px, py);
+                c = shade(QColor(15, 10, 5), seam || edge ? 0.35 : grain);
             } else {
                 // how deep down the wall: 0 at the rim, 1 at the bottom
                 double depth = 0;
@@ -451,9 +470,22 @@ QImage bucketInside()
                 const double around = (angle + std::numbers::pi) / (2 * std::numbers::pi) * kStaves;
                 const int stave = int(around);
                 const double within = around - stave;
-                const double far = 0.75 + 0.25 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
-                const double k = (0.8 + 0.2 * noise(stave * 2.7, depth * 4, 203)) * far * (1 - 0.55 * depth);
-                c = shade(wet, within < 0.07 ? 0.5 * k : k);
+                const double far = 0.7 + 0.3 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
+                const double k = (0.85 + 0.15 * noise(stave * 2.7, depth * 4, 203)) * far;
+                if (wetHere)
+                    c = shade(wet, (within < 0.07 ? 0.5 : 1.0) * k * (1 - 0.4 * depth));
+                else
+                    c = shade(mix(dryTop, dryLow, std::min(1.0, depth * 3)), within < 0.08 ? 0.62 * k : k);
+            }
+            // the tide line: the dry wood just above the wet is darker
+            if (!wetHere && (wetInside(px, py + 1.5) || wetInside(px, py + 2.5)))
+                c = shade(c, 0.7);
+            // the near rim's shadow, 4 px deep
+            const double u = (px - rim.cx) / rim.rx;
+            if (py > rim.cy && std::abs(u) < 1) {
+                const double below = rim.cy + rim.ry * std::sqrt(1 - u * u) - py;
+                if (below < 4)
+                    c = shade(c, 0.45 + 0.55 * std::max(0.0, below) / 4);
             }
             row[x] = c.rgb();
         }
@@ -541,14 +573,20 @@ QImage water()
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {  // rings round the spot where the ladle dipped
         p.setPen(QPen(QColor(120, 230, 225, 70 - i * 18), 1.3));
-        p.drawEllipse(QPointF(66, 23), 12 + i * 12, 4.5 + i * 4.2);
+        p.drawEllipse(QPointF(64, 28), 10 + i * 11, 3.8 + i * 3.4);
     }
-    QRadialGradient glint(QPointF(86, 12), 16);
+    QRadialGradient glint(QPointF(82, 17), 14);
     glint.setColorAt(0, QColor(230, 255, 250, 200));
     glint.setColorAt(1, QColor(230, 255, 250, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glint);
-    p.drawEllipse(QPointF(86, 12), 18, 5);
+    p.drawEllipse(QPointF(82, 17), 15, 4);
+    // the near rim's shadow along the front edge
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(QColor(0, 0, 0, 70 - i * 22), 1.2));
+        p.drawArc(surface.adjusted(0, -1 - i, 0, -1 - i), 200 * 16, 140 * 16);
+    }
     return img;
 }
 
