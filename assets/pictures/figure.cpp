@@ -206,8 +206,9 @@ constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(254, 88);
-constexpr QPointF kRestElbow = leaned(QPointF(234, 210));
-constexpr QPointF kRestHand = leaned(QPointF(250, 292));  // the wrist: the hand rests on her hip
+// the arm hangs nearly straight, the hand resting on the top of her thigh
+constexpr QPointF kRestElbow(224, 212);
+constexpr QPointF kRestHand(200, 322);  // the wrist
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 // the far knee drawn up, its foot back under it: she lounges rather than lies stiff
 constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(200, 430), kFarAnkle(186, 556);
@@ -254,12 +255,12 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    // the hand lying on her hip, the fingers down over it towards the thigh
-    const QPointF knuckles = kRestHand + QPointF(-5, 20);
+    // the hand lying on her thigh, the fingers down along it towards the knee
+    const QPointF knuckles = kRestHand + QPointF(-9, 18);
     arm.parts.push_back({kRestHand, knuckles, 10, 11});
     for (int i = 0; i < 4; ++i) {
-        const QPointF base = knuckles + QPointF(-6 + 4.2 * i, 0);
-        arm.parts.push_back({base, base + QPointF(-4 + 0.5 * i, 13 - std::abs(i - 1.5) * 2), 3.6, 3.0});
+        const QPointF base = knuckles + QPointF(-6 + 4.2 * i, 1.5 * i - 2);
+        arm.parts.push_back({base, base + QPointF(-7 + 0.5 * i, 12 - std::abs(i - 1.5) * 2), 3.6, 3.0});
     }
     return arm;
 }
@@ -333,7 +334,7 @@ QImage bodyPicture()
         }
         return c;
     });
-    // the arm hangs at her side in front of her, the hand on her hip
+    // the arm hangs at her side in front of her, the hand on her thigh
     const Limbs& upper = arm;
     Limbs lowerArm = upper;  // the shoulder casts no shadow on itself
     lowerArm.parts.erase(lowerArm.parts.begin(), lowerArm.parts.begin() + 2);
