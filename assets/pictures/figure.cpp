@@ -69,8 +69,12 @@ void paintLimbs(QImage& img, const Limbs& limbs, const SurfaceColour& colour)
             const double d = limbs.distance(px, py, &r);
             if (d > 1.0)
                 continue;
-            const double gx = limbs.distance(px + 0.7, py, nullptr) - limbs.distance(px - 0.7, py, nullptr);
-            const double gy = limbs.distance(px, py + 0.7, nullptr) - limbs.distance(px, py - 0.7, nullptr);
+            // the normal from the distance a little way either side, further on
+            // broad limbs: where two pieces meet inside, the surface bends
+            // smoothly instead of showing a crease
+            const double step = std::clamp(r * 0.3, 0.7, 9.0);
+            const double gx = limbs.distance(px + step, py, nullptr) - limbs.distance(px - step, py, nullptr);
+            const double gy = limbs.distance(px, py + step, nullptr) - limbs.distance(px, py - step, nullptr);
             const double gl = std::max(1e-6, std::hypot(gx, gy));
             const double edge = std::clamp(1.0 + d / r, 0.0, 1.0);  // 1 at the rim, 0 on the axis
             const double nx = gx / gl * edge, ny = gy / gl * edge;
@@ -300,9 +304,10 @@ QImage bodyPicture()
 {
     QImage img = canvas(380, 579);
     const Limbs far = farLeg(), near = torso(), arm = restingArm();
+    const Limbs chest{{near.parts[6], near.parts[7]}, near.blend};  // the band stays on it, off the shoulder
     paintLimbs(img, far, [](double, double, double d, double s, double e) { return shade(skinAt(d, s, e), 0.86); });
     castShadow(img, near, 14, 0.45, QPointF(0, 0));
-    paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
+    paintLimbs(img, near, [&chest](double x, double y, double d, double s, double e) {
         // the bust under the band: each breast rounded, lit on top, shaded under
         for (const QPointF& b : {leaned(QPointF(280, 154)), leaned(QPointF(328, 152))}) {
             const double ux = (x - b.x()) / 25, uy = (y - b.y()) / 23;
@@ -327,7 +332,9 @@ QImage bodyPicture()
             c = shade(c, 1 - 0.2 * well * (0.6 + 0.4 * std::clamp(-nv + 0.4, 0.0, 1.0)) + 0.06 * rim);
         }
         // the suit over the skin, its edges smooth, a darker hem along the top of each piece
-        const double cover = suitCover(x, y);
+        double cover = suitCover(x, y);
+        if (y < 250)
+            cover *= std::clamp(0.5 - chest.distance(x, y, nullptr), 0.0, 1.0);
         if (cover > 0) {
             const double hem = cover * (1 - suitCover(x, y - 2.5));
             c = mix(c, mix(suitAt(d, s), shade(suitAt(d, s), 0.7), hem), cover);

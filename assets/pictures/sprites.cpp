@@ -1352,6 +1352,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
 {
     QImage arm = armPicture(frame.pose).convertToFormat(QImage::Format_ARGB32);
     const QImage under = body.convertToFormat(QImage::Format_ARGB32);
+    const QImage shape = arm.copy();
     const double upperArm = std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
                                        frame.pose.elbow.y() - frame.pose.shoulder.y());
     for (int y = 0; y < arm.height(); ++y) {
@@ -1364,7 +1365,18 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 1 - std::clamp((near - 0.15) / 0.3, 0.0, 1.0);
+            double melt = 1 - std::clamp((near - 0.15) / 0.3, 0.0, 1.0);
+            if (melt > 0.05) {
+                // round the shoulder the arm's own rim melts in too: no outline of it on the body
+                double edge = 6;
+                for (int dy = -5; dy <= 5; ++dy)
+                    for (int dx = -5; dx <= 5; ++dx) {
+                        const QPoint q(x + dx, y + dy);
+                        if (!shape.rect().contains(q) || qAlpha(shape.pixel(q)) == 0)
+                            edge = std::min(edge, std::hypot(dx, dy));
+                    }
+                melt = std::max(melt, std::clamp(1 - (edge - 1) / 5, 0.0, 1.0) * std::clamp(melt * 2, 0.0, 1.0));
+            }
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
