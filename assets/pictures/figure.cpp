@@ -353,6 +353,22 @@ QImage bodyPicture()
         },
         // in over the shoulder, whole before the suit's band, which must not show through it
         kRestShoulder + (kRestElbow - kRestShoulder) * 0.04, kRestShoulder + (kRestElbow - kRestShoulder) * 0.2);
+    // the top of the neck the same either side of the line player 1's mirrored
+    // body and player 2's share under the face, so the face, which takes in a
+    // strip of neck under the jaw, fits on it in both rooms
+    constexpr double kNeckMirror = 324.5;
+    for (int y = 0; y < 40; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const std::vector<QRgb> was(row, row + img.width());
+        for (int x = int(kNeckMirror) - 24; x <= int(kNeckMirror) + 24; ++x) {
+            const int m = int(2 * kNeckMirror) - x;
+            const double k = 0.5 * std::clamp((24 - std::abs(x + 0.5 - kNeckMirror)) / 8, 0.0, 1.0);
+            if (qAlpha(was[x]) < 255 || qAlpha(was[m]) < 255 || k <= 0)
+                continue;
+            const QColor c = mix(QColor(was[x]), QColor(was[m]), k);
+            row[x] = qRgba(c.red(), c.green(), c.blue(), 255);
+        }
+    }
     return img;
 }
 
