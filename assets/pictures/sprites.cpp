@@ -1129,6 +1129,10 @@ double hillTop(double x)
 // Where the bank meets the water: below this the tip of the hill is lake.
 double shoreLine(double x) { return 201 + 1.5 * x; }
 
+// The waterline along the hill's foot: ragged, a few pixels above the
+// picture's bottom, where the lake behind shows through under it.
+double waterLine(double x) { return 236 - 6 * fbm(x / 11.0, 3.5, 321, 2) - 1.5 * std::sin(x * 0.07); }
+
 // The middle of the trodden path: down from the cabin's door, along the
 // hillside where the walker treads (y 194), and down the bank to the water.
 double pathY(double x)
@@ -1153,7 +1157,7 @@ void paintHill(QImage& img)
         for (int x = 0; x < img.width(); ++x) {
             const double top = hillTop(x);
             const double below = y - top;
-            const double shore = shoreLine(x) - y;
+            const double bank = shoreLine(x) - y, shore = std::min(bank, waterLine(x) - y);
             if (below < -0.5 || shore < -0.5)
                 continue;
             const double grass = fbm(x / 6.0, y / 3.0, 310, 3);
@@ -1174,13 +1178,16 @@ void paintHill(QImage& img)
                         c = mix(c, earth, std::clamp(inside + 0.5, 0.0, 1.0));
                 }
             }
-            if (shore < 24) {  // a sandy beach, wet and darker at the water's edge, a pebble here and there
+            if (bank < 24) {  // a sandy beach, wet and darker at the water's edge, a pebble here and there
                 QColor sand = shade(QColor(214, 188, 136), 0.9 + 0.2 * fbm(x / 2.0, y / 2.0, 313, 2));
                 if (noise(x * 0.7, y * 0.9, 314) > 0.8)
                     sand = QColor(150, 140, 128);
-                sand = mix(sand, QColor(140, 112, 76), std::clamp(1 - shore / 4, 0.0, 1.0));
-                c = mix(c, sand, std::clamp((24 - shore) / 6, 0.0, 1.0));
+                sand = mix(sand, QColor(140, 112, 76), std::clamp(1 - bank / 4, 0.0, 1.0));
+                c = mix(c, sand, std::clamp((24 - bank) / 6, 0.0, 1.0));
             }
+            const double wet = waterLine(x) - y;  // the bank's wet, shaded foot
+            if (wet < 3)
+                c = shade(c, 0.5 + 0.5 * std::clamp(wet / 3, 0.0, 1.0));
             const double cover = std::clamp(std::min(below, shore) + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
@@ -1222,14 +1229,17 @@ void paintCabin(QPainter& p)
     roof.lineTo(207, 70);
     roof.lineTo(258, 116);
     roof.closeSubpath();
+    // a deep red, darker than the evening sky, outlined so it stands off it
     QLinearGradient rg(182, 80, 222, 118);
-    rg.setColorAt(0, QColor(236, 60, 40));
-    rg.setColorAt(1, QColor(140, 18, 14));
-    p.setPen(QPen(QColor(90, 10, 8), 1.5));
+    rg.setColorAt(0, QColor(170, 44, 30));
+    rg.setColorAt(1, QColor(106, 24, 16));
+    p.setPen(QPen(QColor(40, 8, 6), 1.5));
     p.setBrush(rg);
     p.drawPath(roof);
-    p.setPen(QPen(QColor(255, 150, 110), 2));
-    p.drawLine(QPointF(158, 115), QPointF(207, 71));  // sunlit verge
+    p.setPen(QPen(QColor(236, 130, 96), 1.5));
+    p.drawLine(QPointF(159.5, 114), QPointF(207, 72.5));  // sunlit verge
+    p.setPen(QPen(QColor(40, 8, 6), 2));
+    p.drawLine(QPointF(156, 116.5), QPointF(258, 116.5));  // the eave's shadowed edge
 }
 
 // Smoke drifting left from the chimney in puffs that fade into the evening
