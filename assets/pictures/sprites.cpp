@@ -913,21 +913,31 @@ void steamAt(const SteamShape& s, double px, double py, double* thick, double* t
         d += 2.5 * (fbm(px / 5.0, py / 4.0, seed, 3) - 0.5);
     }
     double th = std::clamp(-d / 3 + 0.5, 0.0, 1.0), light = lit;
-    // loose wisps rising off the stones, swaying, fading out at their tips
+    // loose wisps rising off the stones, swaying, fading out at their tips;
+    // with no cloud over them each rises to its own height from its own foot,
+    // and shows lighter along its middle than at its soft sides
+    constexpr double kWispTip[] = {14, 4, 9, 0}, kWispFoot[] = {0, 4, 2, 5}, kWispShift[] = {-3, 2, -1, 3};
     Rng rng{uint64_t(s.seed) * 7 + 3};
     for (int k = 0; k < s.wisps; ++k) {
         const double t = s.wisps > 1 ? k / double(s.wisps - 1) * 2 - 1 : 0;
-        const double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
-        const double tip = rng.range(0, 4), phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
-        const double h = std::clamp((kSteamH - py) / (kSteamH - tip), 0.0, 1.0);  // 0 at the stones, 1 at the tip
+        double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
+        double tip = rng.range(0, 4), foot = 0;
+        const double phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
+        if (s.billows == 0) {
+            tip = kWispTip[k % 4];
+            foot = kWispFoot[k % 4];
+            x0 += kWispShift[k % 4];
+        }
+        const double h = std::clamp((kSteamH - foot - py) / (kSteamH - foot - tip), 0.0, 1.0);  // 0 at its foot, 1 at the tip
         const double xc = x0 + 5 * std::sin(phase + py / 4.5) * h + 3 * t * h;
-        const double w = width * (0.8 + 0.6 * h);
+        const double w = width * (0.8 + 0.6 * h) * (s.billows == 0 ? 1.2 : 1.0);
         const double across = std::exp(-std::pow((px - xc) / w, 2));
-        const double along = smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
+        const double along = s.billows == 0 ? smooth01(0, 0.1, h) * (1 - smooth01(0.7, 1.0, h))
+                                            : smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
         const double wt = across * along * (0.8 + 0.4 * noise(px / 3.0, py / 2.0, seed + 5 + k));
         if (wt > th) {
             th = wt;
-            light = 0.9 * (1 - h);
+            light = 0.9 * (1 - h) * (s.billows == 0 ? 0.45 + 0.55 * across : 1.0);
         }
     }
     // within a rounded box, so no corner and no straight edge shows
