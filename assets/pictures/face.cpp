@@ -412,8 +412,11 @@ QImage facePicture(const QColor& tint, Mood mood)
     p.drawImage(0, 0, egg);
     // soft shadow under the chin line and at the hairline
     p.setPen(Qt::NoPen);
-    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 22)));
-    p.drawEllipse(QPointF(kCx, 150), 30, 8);
+    // (flattened, so it fades out before the strip of neck ends)
+    QBrush chinShadow(softSpot(QPointF(0, 0), 30, QColor(110, 50, 40, 22)));
+    chinShadow.setTransform(QTransform().translate(kCx, 148).scale(1, 0.2));
+    p.setBrush(chinShadow);
+    p.drawEllipse(QPointF(kCx, 148), 30, 6);
     paintCheeks(p, mood);
     paintEye(p, kCx - kEyeDx, 0, mood);
     paintEye(p, kCx + kEyeDx, 1, mood);

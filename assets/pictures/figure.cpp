@@ -75,7 +75,9 @@ void paintLimbs(QImage& img, const Limbs& limbs, const SurfaceColour& colour)
             const double step = std::clamp(r * 0.3, 0.7, 9.0);
             const double gx = limbs.distance(px + step, py, nullptr) - limbs.distance(px - step, py, nullptr);
             const double gy = limbs.distance(px, py + step, nullptr) - limbs.distance(px, py - step, nullptr);
-            const double gl = std::max(1e-6, std::hypot(gx, gy));
+            // the distance's slope is 1 off the axes; on an axis, where it turns
+            // round, the wide difference shrinks and the normal eases through it
+            const double gl = std::max(2 * step, std::hypot(gx, gy));
             const double edge = std::clamp(1.0 + d / r, 0.0, 1.0);  // 1 at the rim, 0 on the axis
             const double nx = gx / gl * edge, ny = gy / gl * edge;
             const double nz = std::sqrt(std::max(0.0, 1 - edge * edge));
@@ -357,12 +359,13 @@ QImage bodyPicture()
     // body and player 2's share under the face, so the face, which takes in a
     // strip of neck under the jaw, fits on it in both rooms
     constexpr double kNeckMirror = 324.5;
-    for (int y = 0; y < 40; ++y) {
+    for (int y = 0; y < 44; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         const std::vector<QRgb> was(row, row + img.width());
         for (int x = int(kNeckMirror) - 24; x <= int(kNeckMirror) + 24; ++x) {
             const int m = int(2 * kNeckMirror) - x;
-            const double k = 0.5 * std::clamp((24 - std::abs(x + 0.5 - kNeckMirror)) / 8, 0.0, 1.0);
+            const double k = 0.5 * std::clamp((24 - std::abs(x + 0.5 - kNeckMirror)) / 8, 0.0, 1.0)
+                             * std::clamp((44 - y) / 8.0, 0.0, 1.0);  // fading out below the face's strip
             if (qAlpha(was[x]) < 255 || qAlpha(was[m]) < 255 || k <= 0)
                 continue;
             const QColor c = mix(QColor(was[x]), QColor(was[m]), k);
