@@ -376,15 +376,15 @@ void paintNeck(QImage& img, const QColor& tint)
 {
     static const QImage body = bodyPicture();
     constexpr int kBodyDx = 260, kBodyDy = -120;  // the body's pixel under a face pixel, player 2's room
-    constexpr double kNeckTop = 126, kNeckEnd = 154;
+    constexpr double kNeckTop = 126, kFlushTop = 138, kNeckEnd = 154;
     for (int y = int(kNeckTop); y < kFaceH; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < kFaceW; ++x) {
             const QPoint at(x + kBodyDx, y + kBodyDy);
-            if (std::abs(x + 0.5 - kCx) > 15 || !body.rect().contains(at) || qAlpha(body.pixel(at)) < 255)
+            if (std::abs(x + 0.5 - kCx) > 21 || !body.rect().contains(at) || qAlpha(body.pixel(at)) < 255)
                 continue;
             const QColor c(body.pixel(at));
-            const double down = std::clamp((kNeckEnd - (y + 0.5)) / (kNeckEnd - kNeckTop), 0.0, 1.0);
+            const double down = std::clamp((kNeckEnd - (y + 0.5)) / (kNeckEnd - kFlushTop), 0.0, 1.0);
             const double w = 0.4 * down * down * (3 - 2 * down);
             auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
             row[x] = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),

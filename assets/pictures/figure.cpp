@@ -362,9 +362,9 @@ QImage bodyPicture()
     for (int y = 0; y < 44; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         const std::vector<QRgb> was(row, row + img.width());
-        for (int x = int(kNeckMirror) - 24; x <= int(kNeckMirror) + 24; ++x) {
+        for (int x = int(kNeckMirror) - 30; x <= int(kNeckMirror) + 30; ++x) {
             const int m = int(2 * kNeckMirror) - x;
-            const double k = 0.5 * std::clamp((24 - std::abs(x + 0.5 - kNeckMirror)) / 8, 0.0, 1.0)
+            const double k = 0.5 * std::clamp((30 - std::abs(x + 0.5 - kNeckMirror)) / 8, 0.0, 1.0)
                              * std::clamp((44 - y) / 8.0, 0.0, 1.0);  // fading out below the face's strip
             if (qAlpha(was[x]) < 255 || qAlpha(was[m]) < 255 || k <= 0)
                 continue;
