@@ -187,9 +187,9 @@ void stones(QPainter& p, const Grid& g)
     for (int i = 0; i < 7; ++i) {
         const QPointF c = centre(heap[i]);
         const QColor body = i % 3 == 1 ? stoneMid : mix(stoneMid, stoneDeep, 0.6);
-        if (!g.smooth()) {
-            disc(p, g, c, r - 1, body);
-            disc(p, g, c - g.point(0.8, 0.8), 0.8, stoneLit);
+        if (!g.smooth()) {  // a dark stone and a lighter one by turns, each with a lit top
+            disc(p, g, c, r - 0.6, i % 2 ? stoneDeep : stoneMid);
+            disc(p, g, c - g.point(0.7, 0.9), 1.0, i % 2 ? stoneMid : stoneLit);
             continue;
         }
         const double in = r - g.line();
