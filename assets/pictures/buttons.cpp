@@ -181,7 +181,7 @@ QImage quitButton()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     bevelFrame(p, QRectF(0, 0, 131, 154), kFrame, kFrameWidth);
-    // a grey egg-shaped face, softly lit from the upper left, plainly worried;
+    // a warm grey egg-shaped face, softly lit from the upper left, plainly worried;
     // drawn a little smaller than its outline below, to leave two lines for the words
     p.save();
     p.translate(66, 6);
@@ -193,11 +193,11 @@ QImage quitButton()
     egg.cubicTo(97, 86, 84, 98, 66, 98);
     egg.cubicTo(48, 98, 35, 86, 34, 62);
     egg.cubicTo(33, 44, 42, 14, 66, 14);
-    QRadialGradient g(QPointF(58, 44), 58, QPointF(54, 36));
-    g.setColorAt(0, QColor(222, 222, 226));
-    g.setColorAt(0.45, QColor(176, 176, 182));
-    g.setColorAt(0.85, QColor(112, 112, 120));
-    g.setColorAt(1, QColor(78, 78, 86));
+    QRadialGradient g(QPointF(58, 44), 58, QPointF(54, 36));  // grey, a little warm
+    g.setColorAt(0, QColor(232, 224, 214));
+    g.setColorAt(0.45, QColor(188, 178, 168));
+    g.setColorAt(0.85, QColor(124, 114, 108));
+    g.setColorAt(1, QColor(88, 80, 76));
     p.setPen(QPen(QColor(60, 60, 66), 1.2));
     p.setBrush(g);
     p.drawPath(egg);
@@ -206,8 +206,8 @@ QImage quitButton()
     p.setPen(Qt::NoPen);
     for (const QPointF& c : {QPointF(48, 70), QPointF(84, 70)}) {  // pale cheeks
         QRadialGradient cheek(c, 10);
-        cheek.setColorAt(0, QColor(150, 150, 158, 70));
-        cheek.setColorAt(1, QColor(150, 150, 158, 0));
+        cheek.setColorAt(0, QColor(176, 140, 130, 70));
+        cheek.setColorAt(1, QColor(176, 140, 130, 0));
         p.setBrush(cheek);
         p.drawEllipse(c, 10, 7);
     }
@@ -266,7 +266,7 @@ QImage quitButton()
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(94.5, 51), 1.2, 2);
     p.restore();
-    label(p, QRectF(8, 94, 116, 54), QString::fromUtf8("Poistu pelistä"), QColor(40, 220, 60));
+    label(p, QRectF(8, 94, 116, 54), QString::fromUtf8("Poistu pelistä"), Qt::white);
     return img;
 }
 

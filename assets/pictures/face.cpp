@@ -291,19 +291,22 @@ void paintMouth(QPainter& p, Mood mood)
         line.cubicTo(76, 136, 82, 123, 90, 132);
         break;
     }
+    // the smile's lips a softer rose, a little fuller
+    const QColor lip = mood == Mood::Smile ? QColor(176, 64, 90) : kLip;
     QPainterPathStroker lips;
-    lips.setWidth(7);
+    lips.setWidth(mood == Mood::Smile ? 8 : 7);
     lips.setCapStyle(Qt::RoundCap);
     const QPainterPath shape = lips.createStroke(line);
     const QRectF box = shape.boundingRect();
     QLinearGradient g(0, box.top(), 0, box.bottom());
-    g.setColorAt(0, shade(kLip, 0.85));
-    g.setColorAt(0.6, kLip);
-    g.setColorAt(1, shade(kLip, 1.15));
+    const bool smile = mood == Mood::Smile;
+    g.setColorAt(0, shade(lip, 0.85));
+    g.setColorAt(0.6, lip);
+    g.setColorAt(1, shade(lip, smile ? 1.02 : 1.15));
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(shape);
-    p.setPen(QPen(QColor(80, 18, 24), 2.2, Qt::SolidLine, Qt::RoundCap));  // reads at 1x
+    p.setPen(QPen(smile ? QColor(112, 32, 48) : QColor(80, 18, 24), 2.2, Qt::SolidLine, Qt::RoundCap));  // reads at 1x
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
     p.setPen(Qt::NoPen);
@@ -357,11 +360,38 @@ void paintSweat(QPainter& p)
     sweatDrop(p, QPointF(36, 114), 1.0);
 }
 
-// The first sweat: three small beads along the forehead.
+// The first sweat: small beads at the temples, just under the hair.
 void paintBeads(QPainter& p)
 {
-    for (const QPointF at : {QPointF(42, 70), QPointF(64, 65), QPointF(90, 69)})
-        sweatDrop(p, at, 0.55);
+    sweatDrop(p, QPointF(104, 66), 0.6);
+    sweatDrop(p, QPointF(27, 76), 0.5);
+}
+
+// The top of the neck, below the jaw, as the body picture draws it, with the
+// face's flush carried down it at 40 % and fading out into the body's own
+// neck before the picture ends. The face's outline takes it in, so each mood
+// paints it. The body is drawn the same either side of the neck's middle
+// there, so this fits player 1's mirrored body as well.
+void paintNeck(QImage& img, const QColor& tint)
+{
+    static const QImage body = bodyPicture();
+    constexpr int kBodyDx = 260, kBodyDy = -120;  // the body's pixel under a face pixel, player 2's room
+    constexpr double kNeckTop = 126, kFlushTop = 138, kNeckEnd = 154;
+    for (int y = int(kNeckTop); y < kFaceH; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < kFaceW; ++x) {
+            const QPoint at(x + kBodyDx, y + kBodyDy);
+            if (std::abs(x + 0.5 - kCx) > 21 || !body.rect().contains(at) || qAlpha(body.pixel(at)) < 255)
+                continue;
+            const QColor c(body.pixel(at));
+            const double down = std::clamp((kNeckEnd - (y + 0.5)) / (kNeckEnd - kFlushTop), 0.0, 1.0);
+            const double w = 0.4 * down * down * (3 - 2 * down);
+            auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
+            row[x] = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
+                                      flushed(c.blueF(), tint.blueF()))
+                         .rgb();
+        }
+    }
 }
 
 } // namespace
@@ -369,6 +399,7 @@ void paintBeads(QPainter& p)
 QImage facePicture(const QColor& tint, Mood mood)
 {
     QImage img = canvas(kFaceW, kFaceH);
+    paintNeck(img, tint);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
@@ -381,8 +412,11 @@ QImage facePicture(const QColor& tint, Mood mood)
     p.drawImage(0, 0, egg);
     // soft shadow under the chin line and at the hairline
     p.setPen(Qt::NoPen);
-    p.setBrush(softSpot(QPointF(kCx, 150), 30, QColor(110, 50, 40, 22)));
-    p.drawEllipse(QPointF(kCx, 150), 30, 8);
+    // (flattened, so it fades out before the strip of neck ends)
+    QBrush chinShadow(softSpot(QPointF(0, 0), 30, QColor(110, 50, 40, 22)));
+    chinShadow.setTransform(QTransform().translate(kCx, 148).scale(1, 0.2));
+    p.setBrush(chinShadow);
+    p.drawEllipse(QPointF(kCx, 148), 30, 6);
     paintCheeks(p, mood);
     paintEye(p, kCx - kEyeDx, 0, mood);
     paintEye(p, kCx + kEyeDx, 1, mood);

@@ -69,9 +69,15 @@ void paintLimbs(QImage& img, const Limbs& limbs, const SurfaceColour& colour)
             const double d = limbs.distance(px, py, &r);
             if (d > 1.0)
                 continue;
-            const double gx = limbs.distance(px + 0.7, py, nullptr) - limbs.distance(px - 0.7, py, nullptr);
-            const double gy = limbs.distance(px, py + 0.7, nullptr) - limbs.distance(px, py - 0.7, nullptr);
-            const double gl = std::max(1e-6, std::hypot(gx, gy));
+            // the normal from the distance a little way either side, further on
+            // broad limbs: where two pieces meet inside, the surface bends
+            // smoothly instead of showing a crease
+            const double step = std::clamp(r * 0.3, 0.7, 9.0);
+            const double gx = limbs.distance(px + step, py, nullptr) - limbs.distance(px - step, py, nullptr);
+            const double gy = limbs.distance(px, py + step, nullptr) - limbs.distance(px, py - step, nullptr);
+            // the distance's slope is 1 off the axes; on an axis, where it turns
+            // round, the wide difference shrinks and the normal eases through it
+            const double gl = std::max(2 * step, std::hypot(gx, gy));
             const double edge = std::clamp(1.0 + d / r, 0.0, 1.0);  // 1 at the rim, 0 on the axis
             const double nx = gx / gl * edge, ny = gy / gl * edge;
             const double nz = std::sqrt(std::max(0.0, 1 - edge * edge));
@@ -206,8 +212,9 @@ constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(254, 88);
-constexpr QPointF kRestElbow = leaned(QPointF(234, 210));
-constexpr QPointF kRestHand = leaned(QPointF(250, 292));  // the wrist: the hand rests on her hip
+// the arm hangs nearly straight, the hand resting on the top of her thigh
+constexpr QPointF kRestElbow(224, 212);
+constexpr QPointF kRestHand(200, 322);  // the wrist
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 // the far knee drawn up, its foot back under it: she lounges rather than lies stiff
 constexpr QPointF kFarHip = leaned(QPointF(300, 344)), kFarKnee(200, 430), kFarAnkle(186, 556);
@@ -254,12 +261,12 @@ Limbs farLeg()
 Limbs restingArm()
 {
     Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    // the hand lying on her hip, the fingers down over it towards the thigh
-    const QPointF knuckles = kRestHand + QPointF(-5, 20);
+    // the hand lying on her thigh, the fingers down along it towards the knee
+    const QPointF knuckles = kRestHand + QPointF(-9, 18);
     arm.parts.push_back({kRestHand, knuckles, 10, 11});
     for (int i = 0; i < 4; ++i) {
-        const QPointF base = knuckles + QPointF(-6 + 4.2 * i, 0);
-        arm.parts.push_back({base, base + QPointF(-4 + 0.5 * i, 13 - std::abs(i - 1.5) * 2), 3.6, 3.0});
+        const QPointF base = knuckles + QPointF(-6 + 4.2 * i, 1.5 * i - 2);
+        arm.parts.push_back({base, base + QPointF(-7 + 0.5 * i, 12 - std::abs(i - 1.5) * 2), 3.6, 3.0});
     }
     return arm;
 }
@@ -299,9 +306,10 @@ QImage bodyPicture()
 {
     QImage img = canvas(380, 579);
     const Limbs far = farLeg(), near = torso(), arm = restingArm();
+    const Limbs chest{{near.parts[6], near.parts[7]}, near.blend};  // the band stays on it, off the shoulder
     paintLimbs(img, far, [](double, double, double d, double s, double e) { return shade(skinAt(d, s, e), 0.86); });
     castShadow(img, near, 14, 0.45, QPointF(0, 0));
-    paintLimbs(img, near, [](double x, double y, double d, double s, double e) {
+    paintLimbs(img, near, [&chest](double x, double y, double d, double s, double e) {
         // the bust under the band: each breast rounded, lit on top, shaded under
         for (const QPointF& b : {leaned(QPointF(280, 154)), leaned(QPointF(328, 152))}) {
             const double ux = (x - b.x()) / 25, uy = (y - b.y()) / 23;
@@ -326,14 +334,16 @@ QImage bodyPicture()
             c = shade(c, 1 - 0.2 * well * (0.6 + 0.4 * std::clamp(-nv + 0.4, 0.0, 1.0)) + 0.06 * rim);
         }
         // the suit over the skin, its edges smooth, a darker hem along the top of each piece
-        const double cover = suitCover(x, y);
+        double cover = suitCover(x, y);
+        if (y < 250)
+            cover *= std::clamp(0.5 - chest.distance(x, y, nullptr), 0.0, 1.0);
         if (cover > 0) {
             const double hem = cover * (1 - suitCover(x, y - 2.5));
             c = mix(c, mix(suitAt(d, s), shade(suitAt(d, s), 0.7), hem), cover);
         }
         return c;
     });
-    // the arm hangs at her side in front of her, the hand on her hip
+    // the arm hangs at her side in front of her, the hand on her thigh
     const Limbs& upper = arm;
     Limbs lowerArm = upper;  // the shoulder casts no shadow on itself
     lowerArm.parts.erase(lowerArm.parts.begin(), lowerArm.parts.begin() + 2);
@@ -345,6 +355,23 @@ QImage bodyPicture()
         },
         // in over the shoulder, whole before the suit's band, which must not show through it
         kRestShoulder + (kRestElbow - kRestShoulder) * 0.04, kRestShoulder + (kRestElbow - kRestShoulder) * 0.2);
+    // the top of the neck the same either side of the line player 1's mirrored
+    // body and player 2's share under the face, so the face, which takes in a
+    // strip of neck under the jaw, fits on it in both rooms
+    constexpr double kNeckMirror = 324.5;
+    for (int y = 0; y < 44; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const std::vector<QRgb> was(row, row + img.width());
+        for (int x = int(kNeckMirror) - 30; x <= int(kNeckMirror) + 30; ++x) {
+            const int m = int(2 * kNeckMirror) - x;
+            const double k = 0.5 * std::clamp((30 - std::abs(x + 0.5 - kNeckMirror)) / 8, 0.0, 1.0)
+                             * std::clamp((44 - y) / 8.0, 0.0, 1.0);  // fading out below the face's strip
+            if (qAlpha(was[x]) < 255 || qAlpha(was[m]) < 255 || k <= 0)
+                continue;
+            const QColor c = mix(QColor(was[x]), QColor(was[m]), k);
+            row[x] = qRgba(c.red(), c.green(), c.blue(), 255);
+        }
+    }
     return img;
 }
 

@@ -304,20 +304,23 @@ constexpr bool kRestingLadleMirrored[2] = {false, true};
 constexpr int kWaterLeft[2] = {45, 333};
 constexpr int kWaterTops[] = {500, 504, 508, 512, 516};
 
-// The water surface's ellipse within the water picture: all of it.
-constexpr QRectF kWaterSurface(1, 1, 117, 41);
+// The water picture's whole ellipse, which the bucket's opening lies round,
+// and the water surface within it: lower and narrower, so a strip of the
+// far inner wall shows above it even when the bucket is full.
+constexpr QRectF kWaterPicture(1, 1, 117, 41);
+constexpr QRectF kWaterSurface(8, 10, 103, 32);
 
-// The water's ellipse in the bucket's own picture at the level `top` of
-// `room`: player 1's bucket stands at (20, 400), player 2's at (280, 400)
-// mirrored, and the water is drawn mirrored in both.
-QRectF waterInBucket(int room, int top)
+// The ellipse `e` of the water picture in the bucket's own picture at the
+// level `top` of `room`: player 1's bucket stands at (20, 400), player 2's at
+// (280, 400) mirrored, and the water is drawn mirrored in both.
+QRectF waterInBucket(int room, int top, const QRectF& e = kWaterSurface)
 {
     constexpr double kWaterW = 119, kBucketW = 200;
-    const double left = kWaterLeft[room] + kWaterW - kWaterSurface.right();
-    const double right = kWaterLeft[room] + kWaterW - kWaterSurface.left();
-    const double y = top + kWaterSurface.top() - 400;
-    return room == 0 ? QRectF(left - 20, y, right - left, kWaterSurface.height())
-                     : QRectF(280 + kBucketW - right, y, right - left, kWaterSurface.height());
+    const double left = kWaterLeft[room] + kWaterW - e.right();
+    const double right = kWaterLeft[room] + kWaterW - e.left();
+    const double y = top + e.top() - 400;
+    return room == 0 ? QRectF(left - 20, y, right - left, e.height())
+                     : QRectF(280 + kBucketW - right, y, right - left, e.height());
 }
 
 // An ellipse by its centre and radii, to move between two of them.
@@ -333,14 +336,14 @@ struct Oval {
 
 // The bucket, drawn as player 1 sees it: its leftmost stave rises tall at the
 // upper left, behind the rim, and runs on down the front wall. Its opening,
-// the inside of the rim, lies just round the water at its fullest in both
-// rooms, so a full bucket shows water from wall to wall. Inside it is wet dark
-// wood, so the water surface, which lightens what lies under it, keeps its
-// own teal there.
+// the inside of the rim, lies just round the water picture at its fullest in
+// both rooms. Inside it is wood: dry above the water, and wet and dark
+// wherever the water lies at one level or another, so the water surface,
+// which lightens what lies under it, keeps its own teal there.
 Oval bucketOpening()
 {
-    const QRectF both = waterInBucket(0, kWaterTops[0]).united(waterInBucket(1, kWaterTops[0]));
-    return Oval::of(both.adjusted(-1.5, -1.5, 1.5, 1.5));
+    const QRectF both = waterInBucket(0, kWaterTops[0], kWaterPicture).united(waterInBucket(1, kWaterTops[0], kWaterPicture));
+    return Oval::of(both.adjusted(-1.5, -7.5, 1.5, 1.5));  // a taller strip of wall above the water
 }
 
 // The rim's top, from the opening out to the staves' outer faces, as flat as the opening.
@@ -414,16 +417,32 @@ Oval bucketFloor()
     return Oval::of(both.adjusted(-2, -1, 2, 2));
 }
 
+// Whether the water lies on (x, y) of the bucket's picture at some level in
+// either room: the wood there is wet and must stay dark.
+bool wetInside(double x, double y)
+{
+    for (int room = 0; room < 2; ++room)
+        for (int top : kWaterTops) {
+            Oval o = Oval::of(waterInBucket(room, top));
+            o.rx += 1.5;
+            o.ry += 1.5;
+            if (o.holds(x, y))
+                return true;
+        }
+    return false;
+}
+
 // The inside of the bucket: staves running down from the rim to a round
-// bottom of lighter boards, darker the deeper they go, the bottom wet with a
-// little shine. The water covers all of it at its fullest, so all of it is so
-// dark (red no more than 16) that the water, lightening it, keeps its own colour.
+// bottom. Above the water the far wall is dry wood, lit at the top and
+// darker lower down; where the water stands it is wet and nearly black (no
+// channel over 0x1C) so the water keeps its own colour over it. The near rim
+// casts a short shadow on what lies just inside it.
 QImage bucketInside()
 {
     QImage img = canvas(200, 200);
     const Oval rim = bucketOpening(), floor = bucketFloor();
     const QRect inside = box(rim).toAlignedRect();
-    const QColor wet(16, 10, 6);  // the wood, as light as it gets in here
+    const QColor dryTop(122, 78, 40), dryLow(91, 58, 30), wet(14, 9, 5);
     constexpr int kStaves = 26;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -431,15 +450,15 @@ QImage bucketInside()
             const double px = x + 0.5, py = y + 0.5;
             if (!rim.holds(px, py))
                 continue;
+            const bool wetHere = wetInside(px, py);
             QColor c;
             if (floor.holds(px, py)) {
-                // boards across the bottom, a wet shine where the light falls in
+                // boards across the bottom, their seams and the bottom's edge darker
                 const double board = (px - floor.cx) / 15 + 0.5;
                 const bool seam = std::abs(board - std::round(board)) < 0.06;
-                const double grain = 0.7 + 0.25 * noise(std::floor(board) * 3.1, py / 6, 207);
-                c = shade(wet, seam ? 0.3 : grain);
-                const double u = (px - floor.cx + 18) / 14, v = (py - floor.cy + 5) / 4;
-                c = mix(c, QColor(14, 16, 20), 0.7 * std::exp(-(u * u + v * v)));
+                const double grain = 0.8 + 0.2 * noise(std::floor(board) * 3.1, py / 6, 207);
+                const bool edge = !Oval{floor.cx, floor.cy, floor.rx - 2, floor.ry - 1.5}.holds(px, py);
+                c = shade(QColor(15, 10, 5), seam || edge ? 0.35 : grain);
             } else {
                 // how deep down the wall: 0 at the rim, 1 at the bottom
                 double depth = 0;
@@ -451,9 +470,22 @@ QImage bucketInside()
                 const double around = (angle + std::numbers::pi) / (2 * std::numbers::pi) * kStaves;
                 const int stave = int(around);
                 const double within = around - stave;
-                const double far = 0.75 + 0.25 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
-                const double k = (0.8 + 0.2 * noise(stave * 2.7, depth * 4, 203)) * far * (1 - 0.55 * depth);
-                c = shade(wet, within < 0.07 ? 0.5 * k : k);
+                const double far = 0.7 + 0.3 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
+                const double k = (0.85 + 0.15 * noise(stave * 2.7, depth * 4, 203)) * far;
+                if (wetHere)
+                    c = shade(wet, (within < 0.07 ? 0.5 : 1.0) * k * (1 - 0.4 * depth));
+                else
+                    c = shade(mix(dryTop, dryLow, std::min(1.0, depth * 3)), within < 0.08 ? 0.62 * k : k);
+            }
+            // the tide line: the dry wood just above the wet is darker
+            if (!wetHere && (wetInside(px, py + 1.5) || wetInside(px, py + 2.5)))
+                c = shade(c, 0.7);
+            // the near rim's shadow, 4 px deep
+            const double u = (px - rim.cx) / rim.rx;
+            if (py > rim.cy && std::abs(u) < 1) {
+                const double below = rim.cy + rim.ry * std::sqrt(1 - u * u) - py;
+                if (below < 4)
+                    c = shade(c, 0.45 + 0.55 * std::max(0.0, below) / 4);
             }
             row[x] = c.rgb();
         }
@@ -479,8 +511,26 @@ void bucketBack(QPainter& p)
     p.drawImage(0, 0, bucketInside());
 }
 
+// The shadow the bucket casts on what it stands on, at about half strength.
+// The picture is either drawn or not, pixel by pixel, so the shadow is a
+// dither of dark pixels, thinning out towards its edge.
+void bucketShadow(QPainter& p)
+{
+    constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    const Oval shade{90, 189, 84, 6};
+    p.setPen(QColor(58, 36, 18));
+    for (int y = int(shade.cy - shade.ry); y < 200; ++y)
+        for (int x = int(shade.cx - shade.rx); x <= int(shade.cx + shade.rx); ++x) {
+            const double u = (x + 0.5 - shade.cx) / shade.rx, v = (y + 0.5 - shade.cy) / shade.ry;
+            const double strength = 0.6 * std::sqrt(1 - std::min(1.0, u * u + v * v));
+            if ((kBayer[y % 4][x % 4] + 0.5) / 16 < strength)
+                p.drawPoint(x, y);
+        }
+}
+
 void bucketFront(QPainter& p)
 {
+    bucketShadow(p);
     const QPainterPath wall = bucketWall();
     p.setPen(Qt::NoPen);
     p.setBrush(woodAcross(12, 166, 0.4));
@@ -541,14 +591,20 @@ QImage water()
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {  // rings round the spot where the ladle dipped
         p.setPen(QPen(QColor(120, 230, 225, 70 - i * 18), 1.3));
-        p.drawEllipse(QPointF(66, 23), 12 + i * 12, 4.5 + i * 4.2);
+        p.drawEllipse(QPointF(64, 28), 10 + i * 11, 3.8 + i * 3.4);
     }
-    QRadialGradient glint(QPointF(86, 12), 16);
+    QRadialGradient glint(QPointF(82, 17), 14);
     glint.setColorAt(0, QColor(230, 255, 250, 200));
     glint.setColorAt(1, QColor(230, 255, 250, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glint);
-    p.drawEllipse(QPointF(86, 12), 18, 5);
+    p.drawEllipse(QPointF(82, 17), 15, 4);
+    // the near rim's shadow along the front edge
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(QColor(0, 0, 0, 70 - i * 22), 1.2));
+        p.drawArc(surface.adjusted(0, -1 - i, 0, -1 - i), 200 * 16, 140 * 16);
+    }
     return img;
 }
 
@@ -857,21 +913,31 @@ void steamAt(const SteamShape& s, double px, double py, double* thick, double* t
         d += 2.5 * (fbm(px / 5.0, py / 4.0, seed, 3) - 0.5);
     }
     double th = std::clamp(-d / 3 + 0.5, 0.0, 1.0), light = lit;
-    // loose wisps rising off the stones, swaying, fading out at their tips
+    // loose wisps rising off the stones, swaying, fading out at their tips;
+    // with no cloud over them each rises to its own height from its own foot,
+    // and shows lighter along its middle than at its soft sides
+    constexpr double kWispTip[] = {14, 4, 9, 0}, kWispFoot[] = {0, 4, 2, 5}, kWispShift[] = {-3, 2, -1, 3};
     Rng rng{uint64_t(s.seed) * 7 + 3};
     for (int k = 0; k < s.wisps; ++k) {
         const double t = s.wisps > 1 ? k / double(s.wisps - 1) * 2 - 1 : 0;
-        const double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
-        const double tip = rng.range(0, 4), phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
-        const double h = std::clamp((kSteamH - py) / (kSteamH - tip), 0.0, 1.0);  // 0 at the stones, 1 at the tip
+        double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
+        double tip = rng.range(0, 4), foot = 0;
+        const double phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
+        if (s.billows == 0) {
+            tip = kWispTip[k % 4];
+            foot = kWispFoot[k % 4];
+            x0 += kWispShift[k % 4];
+        }
+        const double h = std::clamp((kSteamH - foot - py) / (kSteamH - foot - tip), 0.0, 1.0);  // 0 at its foot, 1 at the tip
         const double xc = x0 + 5 * std::sin(phase + py / 4.5) * h + 3 * t * h;
-        const double w = width * (0.8 + 0.6 * h);
+        const double w = width * (0.8 + 0.6 * h) * (s.billows == 0 ? 1.2 : 1.0);
         const double across = std::exp(-std::pow((px - xc) / w, 2));
-        const double along = smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
+        const double along = s.billows == 0 ? smooth01(0, 0.1, h) * (1 - smooth01(0.7, 1.0, h))
+                                            : smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
         const double wt = across * along * (0.8 + 0.4 * noise(px / 3.0, py / 2.0, seed + 5 + k));
         if (wt > th) {
             th = wt;
-            light = 0.9 * (1 - h);
+            light = 0.9 * (1 - h) * (s.billows == 0 ? 0.45 + 0.55 * across : 1.0);
         }
     }
     // within a rounded box, so no corner and no straight edge shows
@@ -1073,6 +1139,10 @@ double hillTop(double x)
 // Where the bank meets the water: below this the tip of the hill is lake.
 double shoreLine(double x) { return 201 + 1.5 * x; }
 
+// The waterline along the hill's foot: ragged, a few pixels above the
+// picture's bottom, where the lake behind shows through under it.
+double waterLine(double x) { return 236 - 6 * fbm(x / 11.0, 3.5, 321, 2) - 1.5 * std::sin(x * 0.07); }
+
 // The middle of the trodden path: down from the cabin's door, along the
 // hillside where the walker treads (y 194), and down the bank to the water.
 double pathY(double x)
@@ -1097,7 +1167,7 @@ void paintHill(QImage& img)
         for (int x = 0; x < img.width(); ++x) {
             const double top = hillTop(x);
             const double below = y - top;
-            const double shore = shoreLine(x) - y;
+            const double bank = shoreLine(x) - y, shore = std::min(bank, waterLine(x) - y);
             if (below < -0.5 || shore < -0.5)
                 continue;
             const double grass = fbm(x / 6.0, y / 3.0, 310, 3);
@@ -1118,13 +1188,16 @@ void paintHill(QImage& img)
                         c = mix(c, earth, std::clamp(inside + 0.5, 0.0, 1.0));
                 }
             }
-            if (shore < 24) {  // a sandy beach, wet and darker at the water's edge, a pebble here and there
+            if (bank < 24) {  // a sandy beach, wet and darker at the water's edge, a pebble here and there
                 QColor sand = shade(QColor(214, 188, 136), 0.9 + 0.2 * fbm(x / 2.0, y / 2.0, 313, 2));
                 if (noise(x * 0.7, y * 0.9, 314) > 0.8)
                     sand = QColor(150, 140, 128);
-                sand = mix(sand, QColor(140, 112, 76), std::clamp(1 - shore / 4, 0.0, 1.0));
-                c = mix(c, sand, std::clamp((24 - shore) / 6, 0.0, 1.0));
+                sand = mix(sand, QColor(140, 112, 76), std::clamp(1 - bank / 4, 0.0, 1.0));
+                c = mix(c, sand, std::clamp((24 - bank) / 6, 0.0, 1.0));
             }
+            const double wet = waterLine(x) - y;  // the bank's wet, shaded foot
+            if (wet < 3)
+                c = shade(c, 0.5 + 0.5 * std::clamp(wet / 3, 0.0, 1.0));
             const double cover = std::clamp(std::min(below, shore) + 0.5, 0.0, 1.0);
             img.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), int(255 * cover)));
         }
@@ -1166,14 +1239,17 @@ void paintCabin(QPainter& p)
     roof.lineTo(207, 70);
     roof.lineTo(258, 116);
     roof.closeSubpath();
+    // a deep red, darker than the evening sky, outlined so it stands off it
     QLinearGradient rg(182, 80, 222, 118);
-    rg.setColorAt(0, QColor(236, 60, 40));
-    rg.setColorAt(1, QColor(140, 18, 14));
-    p.setPen(QPen(QColor(90, 10, 8), 1.5));
+    rg.setColorAt(0, QColor(170, 44, 30));
+    rg.setColorAt(1, QColor(106, 24, 16));
+    p.setPen(QPen(QColor(40, 8, 6), 1.5));
     p.setBrush(rg);
     p.drawPath(roof);
-    p.setPen(QPen(QColor(255, 150, 110), 2));
-    p.drawLine(QPointF(158, 115), QPointF(207, 71));  // sunlit verge
+    p.setPen(QPen(QColor(236, 130, 96), 1.5));
+    p.drawLine(QPointF(159.5, 114), QPointF(207, 72.5));  // sunlit verge
+    p.setPen(QPen(QColor(40, 8, 6), 2));
+    p.drawLine(QPointF(156, 116.5), QPointF(258, 116.5));  // the eave's shadowed edge
 }
 
 // Smoke drifting left from the chimney in puffs that fade into the evening
@@ -1296,6 +1372,7 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
 {
     QImage arm = armPicture(frame.pose).convertToFormat(QImage::Format_ARGB32);
     const QImage under = body.convertToFormat(QImage::Format_ARGB32);
+    const QImage shape = arm.copy();
     const double upperArm = std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
                                        frame.pose.elbow.y() - frame.pose.shoulder.y());
     for (int y = 0; y < arm.height(); ++y) {
@@ -1308,7 +1385,18 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
-            const double melt = 1 - std::clamp((near - 0.15) / 0.3, 0.0, 1.0);
+            double melt = 1 - std::clamp((near - 0.15) / 0.3, 0.0, 1.0);
+            if (melt > 0.05) {
+                // round the shoulder the arm's own rim melts in too: no outline of it on the body
+                double edge = 6;
+                for (int dy = -5; dy <= 5; ++dy)
+                    for (int dx = -5; dx <= 5; ++dx) {
+                        const QPoint q(x + dx, y + dy);
+                        if (!shape.rect().contains(q) || qAlpha(shape.pixel(q)) == 0)
+                            edge = std::min(edge, std::hypot(dx, dy));
+                    }
+                melt = std::max(melt, std::clamp(1 - (edge - 1) / 5, 0.0, 1.0) * std::clamp(melt * 2, 0.0, 1.0));
+            }
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
             row[x] = qRgba(ch(qRed(row[x]), qRed(b)), ch(qGreen(row[x]), qGreen(b)), ch(qBlue(row[x]), qBlue(b)),
