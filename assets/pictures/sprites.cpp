@@ -511,21 +511,18 @@ void bucketBack(QPainter& p)
     p.drawImage(0, 0, bucketInside());
 }
 
-// The shadow the bucket casts on what it stands on, at about half strength.
-// The picture is either drawn or not, pixel by pixel, so the shadow is a
-// dither of dark pixels, thinning out towards its edge.
+// The bucket's shadow on the floor boards: a small solid oval under its
+// left half only, since the sitter's thigh is under the right half.
 void bucketShadow(QPainter& p)
 {
-    constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    const Oval shade{90, 189, 84, 6};
-    p.setPen(QColor(58, 36, 18));
-    for (int y = int(shade.cy - shade.ry); y < 200; ++y)
-        for (int x = int(shade.cx - shade.rx); x <= int(shade.cx + shade.rx); ++x) {
-            const double u = (x + 0.5 - shade.cx) / shade.rx, v = (y + 0.5 - shade.cy) / shade.ry;
-            const double strength = 0.6 * std::sqrt(1 - std::min(1.0, u * u + v * v));
-            if ((kBayer[y % 4][x % 4] + 0.5) / 16 < strength)
-                p.drawPoint(x, y);
-        }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(74, 46, 22));
+    p.drawEllipse(QRectF(26, 182, 62, 9));
+    p.setBrush(QColor(52, 32, 15));
+    p.drawEllipse(QRectF(34, 183, 48, 6));
+    p.restore();
 }
 
 void bucketFront(QPainter& p)
