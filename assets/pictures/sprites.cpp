@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 #include <functional>
 
 namespace art {
@@ -835,26 +836,31 @@ QImage ladleHeld()
     return img;
 }
 
-// Steam rising off the stones: soft rounded billows, lightest in the middle,
-// breaking up into loose wisps towards its fringe. Every lit pixel is a grey
-// from 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never tints
-// it; how thin the steam is shows in how many of its pixels are lit. It is
-// always drawn mirrored, at the stove's own place: player 1's room shows its
-// drawn columns 0..111, player 2's room columns 30..121, so the steam lies
-// within a rounded box between those cuts, thinning into rags towards them
-// and into the stones at its foot.
+// Steam rising off the stones: round billows lit on their upper left, a
+// little greyer underneath, and thin wisps. Every lit pixel is a grey from
+// 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never tints it;
+// the billows' softness is in their greys, light in the middle and dim at
+// the rim. It is always drawn mirrored, at the stove's own place: player 1's
+// room shows its drawn columns 0..111, player 2's room columns 30..121. The
+// cloud stays clear of both cuts, its sides rounded off before them; a small
+// puff beyond a cut is one the other room does not see.
 constexpr int kSteamW = 122, kSteamH = 34;
-constexpr double kSteamLeft = 30, kSteamRight = 112;  // the columns both rooms show, from and up to
-constexpr double kSteamMiddle = (kSteamLeft + kSteamRight) / 2;
 
-// One frame: a cloud of billows, or only a few wisps rising.
+// A billow: an oval in drawn columns and rows.
+struct Billow {
+    double x, y, rx, ry;
+};
+
+// A wisp rising from its foot on the stones to its tip, swaying as it goes.
+struct Wisp {
+    double x, foot, tip, width, sway;
+};
+
+// One frame: billows, wisps, or both.
 struct SteamShape {
-    int billows;      // along the cloud's top, none for wisps only
-    double top;       // the row the highest billow's top reaches
-    double radius;    // a billow's radius
-    double fringe;    // how wide its thin, ragged rim is
-    int wisps;        // rising from the stones
-    double bright;    // how white its thick parts get, 0..1
+    std::vector<Billow> billows;
+    std::vector<Wisp> wisps;
+    double bright;  // how white its middle gets, 0..1
     int seed;
 };
 
@@ -885,75 +891,43 @@ double smooth01(double e0, double e1, double x)
     return t * t * (3 - 2 * t);
 }
 
-// How thick the steam is at a point, 0..1, and how light it shows there, 0..1.
-void steamAt(const SteamShape& s, double px, double py, double* thick, double* tone)
+// Whether the steam covers a point, and how light it shows there, 0..1.
+bool steamAt(const SteamShape& s, double px, double py, double* tone)
 {
     const uint32_t seed = uint32_t(s.seed);
-    double d = 1e9, lit = 0.35;
-    if (s.billows > 0) {
-        // a body standing on the stones under a row of billows, higher in the middle
-        Rng rng{uint64_t(s.seed)};
-        const double span = kSteamRight - kSteamLeft - s.fringe * 0.6;
-        for (int i = 0; i < s.billows; ++i) {
-            const double t = s.billows > 1 ? i / double(s.billows - 1) * 2 - 1 : 0;
-            const double r = s.radius * (1 - 0.25 * t * t) * rng.range(0.9, 1.1);
-            const double bx = kSteamMiddle + t * span / 2 + rng.range(-2, 2);
-            const double by = s.top + r + 7 * t * t + (i % 2 ? 2 : 0) + rng.range(-1, 1);
-            const double bd = std::hypot(px - bx, (py - by) / 0.85) - r;
-            d = std::min(d, bd) - std::pow(std::max(0.0, 4 - std::abs(d - bd)), 2) / 16;
-            // each billow lit on its upper left, softly greyer below
-            const double u = (px - bx) / r, v = (py - by) / r;
-            if (bd < 3)
-                lit = std::max(lit, std::clamp(1.05 - 0.55 * std::hypot(u + 0.3, v + 0.6), 0.0, 1.0));
-        }
-        d = std::min(d, s.top + s.radius * 1.2 - py);  // the body under the billows
-        d += 2.5 * (fbm(px / 5.0, py / 4.0, seed, 3) - 0.5);
+    // the billows' edge: how far inside the nearest one, in pixels, with
+    // neighbours merging only where they nearly touch
+    double d = 1e9, lit = 0;
+    for (const Billow& b : s.billows) {
+        const double u = (px - b.x) / b.rx, v = (py - b.y) / b.ry;
+        const double bd = (std::hypot(u, v) - 1) * std::min(b.rx, b.ry);
+        const double k = std::max(0.0, 2.5 - std::abs(d - bd)) / 2.5;
+        d = std::min(d, bd) - k * k * 0.6;
+        if (bd < 1)  // lit on its upper left
+            lit = std::max(lit, std::clamp(1.1 - 0.6 * std::hypot(u + 0.35, v + 0.55), 0.0, 1.0));
     }
-    double th = std::clamp(-d / 3 + 0.5, 0.0, 1.0), light = lit;
-    // loose wisps rising off the stones, swaying, fading out at their tips;
-    // with no cloud over them each rises to its own height from its own foot,
-    // and shows lighter along its middle than at its soft sides
-    constexpr double kWispTip[] = {14, 4, 9, 0}, kWispFoot[] = {0, 4, 2, 5}, kWispShift[] = {-3, 2, -1, 3};
-    Rng rng{uint64_t(s.seed) * 7 + 3};
-    for (int k = 0; k < s.wisps; ++k) {
-        const double t = s.wisps > 1 ? k / double(s.wisps - 1) * 2 - 1 : 0;
-        double x0 = kSteamMiddle + t * (kSteamRight - kSteamLeft - 2 * s.fringe) / 2 + rng.range(-3, 3);
-        double tip = rng.range(0, 4), foot = 0;
-        const double phase = rng.range(0, 6.28), width = rng.range(2.4, 3.2);
-        if (s.billows == 0) {
-            tip = kWispTip[k % 4];
-            foot = kWispFoot[k % 4];
-            x0 += kWispShift[k % 4];
-        }
-        const double h = std::clamp((kSteamH - foot - py) / (kSteamH - foot - tip), 0.0, 1.0);  // 0 at its foot, 1 at the tip
-        const double xc = x0 + 5 * std::sin(phase + py / 4.5) * h + 3 * t * h;
-        const double w = width * (0.8 + 0.6 * h) * (s.billows == 0 ? 1.2 : 1.0);
-        const double across = std::exp(-std::pow((px - xc) / w, 2));
-        const double along = s.billows == 0 ? smooth01(0, 0.1, h) * (1 - smooth01(0.7, 1.0, h))
-                                            : smooth01(0, 0.15, h) * (1 - smooth01(0.6, 1.0, h));
-        const double wt = across * along * (0.8 + 0.4 * noise(px / 3.0, py / 2.0, seed + 5 + k));
-        if (wt > th) {
-            th = wt;
-            light = 0.9 * (1 - h) * (s.billows == 0 ? 0.45 + 0.55 * across : 1.0);
-        }
+    d += 2.4 * (fbm(px / 6.0, py / 5.0, seed, 2) - 0.5);  // a gently bumpy rim
+    if (d < 0) {
+        const double depth = smooth01(0, 7, -d);  // 0 at the rim, 1 well inside
+        *tone = s.bright * (0.08 + 0.92 * depth) * (0.45 + 0.55 * lit) * (1 - 0.3 * smooth01(16, kSteamH, py));
+        return true;
     }
-    // within a rounded box, so no corner and no straight edge shows
-    const double ax = (kSteamRight - kSteamLeft) / 2, ay = py < kSteamH / 2.0 ? kSteamH / 2.0 + 1 : kSteamH / 2.0 - 0.5;
-    const double box = std::pow(std::abs(px - kSteamMiddle) / ax, 3) + std::pow(std::abs(py - kSteamH / 2.0) / ay, 3)
-        + (0.25 + 0.35 * smooth01(20, kSteamH, py)) * (noise(px / 2.5, py / 3.0, seed + 41) - 0.5);
-    const double fade = smooth01(1.0, 1.0 - s.fringe / 40, box);
-    *thick = std::min(1.0, th * 1.15) * fade;
-    *tone = s.bright * std::pow(th, 0.7) * (0.2 + 0.8 * light) * (0.1 + 0.9 * fade * fade)
-            * (1 - 0.45 * smooth01(kSteamH * 0.5, kSteamH, py));  // greyer underneath
-}
-
-// A threshold per pixel: where the steam is thin, the pixels lit are the ones
-// under a low threshold, in small rising rags rather than an even dither.
-double ragThreshold(double px, double py, uint32_t seed)
-{
-    const uint32_t h = (uint32_t(px) * 73856093u) ^ (uint32_t(py) * 19349663u) ^ (seed * 83492791u);
-    const double white = ((h * 2654435761u) >> 8 & 0xFFFF) / 65536.0;
-    return 0.22 * white + 0.52 * fbm(px / 1.6, py / 3.2, seed + 29, 2);
+    // the wisps: a soft column swaying as it rises, narrowing a little and
+    // breaking up near its tip, faint but for a denser foot
+    for (const Wisp& w : s.wisps) {
+        const double h = (w.foot - py) / (w.foot - w.tip);  // 0 at its foot, 1 at the tip
+        if (h < 0 || h > 1 || noise(px / 2.0, py / 2.0, seed + 11) < smooth01(0.6, 1.0, h) + smooth01(0.12, 0.0, h))
+            continue;
+        const double xc = w.x + w.sway * std::sin(h * 3.2 + w.x) * h;
+        const double half = w.width / 2 * (1 - 0.3 * h) * (0.9 + 0.2 * noise(px / 4.0, py / 5.0, seed + 7));
+        const double across = 1 - std::abs(px - xc) / half;
+        if (across <= 0)
+            continue;
+        *tone = s.bright * (0.04 + 0.2 * (1 - h) * smooth01(0, 0.5, across)
+                            + 0.45 * smooth01(0.4, 0.05, h) * smooth01(0.3, 0.8, across));
+        return true;
+    }
+    return false;
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
@@ -964,10 +938,8 @@ QImage steam(const SteamShape& shape, const Pair& stove)
     img.fill(Qt::transparent);
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
-            const double px = i + 0.5, py = y + 0.5;
-            double thick = 0, tone = 0;
-            steamAt(shape, px, py, &thick, &tone);
-            if (thick <= 0 || thick < ragThreshold(px, py, uint32_t(shape.seed)))
+            double tone = 0;
+            if (!steamAt(shape, i + 0.5, y + 0.5, &tone))
                 continue;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int v = stove.mask.pixel(i, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(i, y)) : grey;
@@ -1441,9 +1413,14 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({8, 0, 14, 6, 3, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({7, 0, 13, 7, 3, 0.95, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({0, 0, 0, 12, 4, 0.9, 305}, stovePair)), 24);
+    add(out, 301, complementPair(steam({{{45, 20, 14, 13}, {63, 16, 15, 14}, {82, 15, 15, 14}, {98, 20, 12, 13},
+                                         {55, 27, 12, 7}, {73, 27, 11, 7}, {90, 27, 11, 7}}, {}, 1.0, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({{{46, 16, 13, 13}, {52, 8, 10, 8}, {38, 10, 7, 7},
+                                         {79, 15, 12, 13}, {87, 8, 9, 8}, {71, 8, 7, 7},
+                                         {100, 16, 9, 12},
+                                         {16, 12, 9.5, 10}, {117, 13, 4.5, 10}}, {}, 0.95, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({{}, {{43, 34, 12, 9, 3}, {61, 33, 3, 10, 4}, {80, 34, 8, 9, 3}, {98, 33, 14, 8, 3}},
+                                        0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
