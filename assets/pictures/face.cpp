@@ -274,8 +274,8 @@ void paintMouth(QPainter& p, Mood mood)
     QPainterPath line;  // the parting of the lips
     switch (mood) {
     case Mood::Smile:
-        line.moveTo(42, 122);
-        line.cubicTo(54, 135, 78, 135, 90, 122);
+        line.moveTo(51, 123);
+        line.cubicTo(58, 133, 74, 133, 81, 123);
         break;
     case Mood::Straight:  // pressed flat
         line.moveTo(49, 128);
@@ -291,8 +291,8 @@ void paintMouth(QPainter& p, Mood mood)
         line.cubicTo(76, 136, 82, 123, 90, 132);
         break;
     }
-    // the smile's lips a softer rose, a little fuller
-    const QColor lip = mood == Mood::Smile ? QColor(176, 64, 90) : kLip;
+    // the smile's lips a warm red, a little fuller
+    const QColor lip = mood == Mood::Smile ? QColor(200, 90, 90) : kLip;
     QPainterPathStroker lips;
     lips.setWidth(mood == Mood::Smile ? 8 : 7);
     lips.setCapStyle(Qt::RoundCap);
@@ -306,9 +306,11 @@ void paintMouth(QPainter& p, Mood mood)
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(shape);
-    p.setPen(QPen(smile ? QColor(112, 32, 48) : QColor(80, 18, 24), 2.2, Qt::SolidLine, Qt::RoundCap));  // reads at 1x
+    p.setPen(QPen(smile ? QColor(122, 40, 38) : QColor(80, 18, 24), 2.2, Qt::SolidLine, Qt::RoundCap));  // reads at 1x
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
+    if (smile)
+        return;
     p.setPen(Qt::NoPen);
     p.setBrush(softSpot(box.center() + QPointF(2, 4), 4, QColor(255, 220, 220, 120)));  // gloss
     p.drawEllipse(box.center() + QPointF(2, 4), 4, 2);
