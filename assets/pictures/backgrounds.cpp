@@ -395,19 +395,30 @@ QImage roomPicture(int player)
 }
 
 // Evening sky, pure red in the top corners brightening to orange at the
-// middle of row 320; flat cyan below. The readouts' board crosses it as in
-// the rooms, so no sky shows between the readouts during a trip.
+// middle of row 320, with the sun half set on the lake there, above its
+// glitter, in a soft glow; flat cyan below. The readouts' board crosses it
+// as in the rooms, so no sky shows between the readouts during a trip.
 QImage yardPicture()
 {
     QImage img(W, H, QImage::Format_RGB32);
     const double cx = (W - 1) / 2.0, cy = 320;
     const double far = std::hypot(cx, cy);
+    const QPointF sun(247, 314);
+    constexpr double kSunR = 20;
+    const QColor sunMiddle(0xFF, 0xD0, 0x60), sunRim(0xFF, 0x9A, 0x20), glow(0xFF, 0xB0, 0x40);
     for (int y = 0; y < H; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < W; ++x) {
             if (y <= 320) {
                 const double t = 1.0 - std::hypot(x - cx, y - cy) / far;
-                row[x] = qRgb(255, int(std::lround(111 * std::max(0.0, t))), 0);
+                QColor c = QColor(255, int(std::lround(111 * std::max(0.0, t))), 0);
+                const double d = std::hypot(x + 0.5 - sun.x(), y + 0.5 - sun.y());
+                if (y < 318) {  // under the lake from there on, the horizon's own orange kept
+                    c = mix(c, glow, 0.5 * std::exp(-std::pow(std::max(0.0, d - kSunR) / 14, 2)));
+                    const QColor disc = mix(sunMiddle, sunRim, std::pow(d / kSunR, 3));
+                    c = mix(c, disc, std::clamp(kSunR + 0.5 - d, 0.0, 1.0));  // its rim smoothed over a pixel
+                }
+                row[x] = c.rgb();
             } else {
                 row[x] = qRgb(0, 255, 255);
             }
