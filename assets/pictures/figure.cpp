@@ -381,7 +381,7 @@ namespace {
 
 // A fist round the ladle's handle, seen from the back of the hand: the palm,
 // four curled fingers side by side across the grip, the thumb over them.
-void paintFist(QImage& img, QPointF wrist, QPointF hand, QPointF dir, QPointF side)
+void paintFist(QImage& img, QPointF wrist, QPointF hand, QPointF dir, QPointF side, double curl)
 {
     const Limbs palm{{{wrist, hand + dir * 2, 12.5, 13.5}, {hand - side * 3, hand + side * 4, 12, 12}}, 6};
     paintLimbs(img, palm, [](double, double, double d, double s, double e) { return skinAt(d, s, e); });
@@ -391,7 +391,7 @@ void paintFist(QImage& img, QPointF wrist, QPointF hand, QPointF dir, QPointF si
     const double reach[4] = {12, 13, 12.5, 10.5};
     for (int i = 3; i >= 0; --i) {
         const QPointF base = hand + side * across[i] + dir * 1;
-        const QPointF tip = base + dir * reach[i];
+        const QPointF tip = base + dir * (reach[i] + curl);
         const Limbs finger{{{base - dir * 4, tip, radius[i] + 0.6, radius[i]},
                             {tip, tip - dir * 3 + side * 0.5, radius[i] * 0.9, radius[i] * 0.8}},
                            1.5};
@@ -437,7 +437,7 @@ QImage armPicture(const ArmPose& pose)
         const double matt = 0.35 + 0.65 * std::clamp((ds - 10) / 30.0, 0.0, 1.0);
         return armDetail(skinAt(d, s * matt, e), QPointF(x, y), pose.shoulder, pose.elbow, wrist);
     });
-    paintFist(img, wrist, pose.hand, dir, side);
+    paintFist(img, wrist, pose.hand, dir, side, pose.curl);
     return img;
 }
 

@@ -35,6 +35,7 @@ struct ArmPose {
     int width, height;
     QPointF shoulder, elbow, hand;
     double wristTurn = 0;  // degrees the hand is bent down from the forearm's line
+    double curl = 0;       // pixels the fingers reach further round the handle
 };
 
 QImage bodyPicture();

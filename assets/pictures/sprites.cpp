@@ -750,9 +750,24 @@ QImage ladleResting()
     QImage img = canvas(208, 260);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    ladleHandle(p, QPointF(52, 214), QPointF(196, 12), 13);
+    const QPointF neck(52, 214), end(196, 12);
+    ladleHandle(p, neck, end, 13);
     ladleBowl(p, QPointF(40, 228), 34, 24);
     p.end();
+    // its end cut on the slant, the lower side shorter, so that with the
+    // resting fingers curled over it none of it shows past the knuckles
+    const QPointF d = end - neck;
+    const double len = std::hypot(d.x(), d.y());
+    const QPointF along = d / len, across(-along.y(), along.x());
+    for (int y = 0; y < 60; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 120; x < img.width(); ++x) {
+            const QPointF q = QPointF(x + 0.5, y + 0.5) - neck;
+            const double a = QPointF::dotProduct(q, along), side = QPointF::dotProduct(q, across);
+            if (a > len + 3 - 1.6 * side)
+                row[x] = 0;
+        }
+    }
     // where the water lies in either room the handle goes down into the
     // bucket, out of sight: the same cut in both rooms, and the water shows
     // its own colour over the bucket's dark inside
@@ -1328,7 +1343,7 @@ struct ArmFrame {
 // The hands sit on the held ladle's handle, halfway between where the two
 // rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}}, {117, 50}},               // rest: hand on the ladle in the bucket
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {117, 50}},         // rest: hand on the ladle in the bucket, the fingers over the handle's end
     {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
     {115, {295, 215, {217, 39}, {100, 76}, {46, 151}, 0}, {135, 35}},       // phase 2: elbow forward at her side, swinging
     {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
