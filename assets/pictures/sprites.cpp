@@ -1428,8 +1428,9 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({{{45, 20, 14, 13}, {63, 16, 15, 14}, {82, 15, 15, 14}, {98, 20, 12, 13},
-                                         {55, 27, 12, 7}, {73, 27, 11, 7}, {90, 27, 11, 7}}, {}, 1.0, 301}, stovePair)), 24);
+    add(out, 301, complementPair(steam({{{45, 18, 14, 12}, {63, 14, 15, 13}, {82, 13, 15, 13}, {98, 18, 12, 12},
+                                         {42, 24, 10, 9.5}, {60, 24, 10, 9.5}, {78, 24, 10, 9.5}, {96, 24, 10, 9.5}},
+                                        {}, 1.0, 301}, stovePair)), 24);
     add(out, 303, complementPair(steam({{{46, 16, 13, 13}, {52, 8, 10, 8}, {38, 10, 7, 7},
                                          {79, 15, 12, 13}, {87, 8, 9, 8}, {71, 8, 7, 7},
                                          {100, 16, 9, 12},
