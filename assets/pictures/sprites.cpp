@@ -1337,15 +1337,15 @@ struct ArmFrame {
 // The swing, each stage plain at a glance by where the elbow is: the ladle
 // comes up out of the bucket with the elbow drawn back low at her side, the
 // forearm across her and the wrist cocked up under the load, the hand at the
-// handle's end (phase 1); the elbow comes forward and the arm opens, the
-// hand further down the handle (phase 2); the arm stretches out straight
+// handle's end (phase 1); the elbow comes forward under the shoulder, the
+// forearm level and the hand still on the grip (phase 2); the arm stretches out straight
 // towards the stove as the wrist bends right over to tip the bowl (phase 3).
 // The hands sit on the held ladle's handle, halfway between where the two
 // rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {117, 50}},         // rest: hand on the ladle in the bucket, the fingers over the handle's end
     {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {100, 76}, {46, 151}, 0}, {135, 35}},       // phase 2: elbow forward at her side, swinging
+    {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0}, {135, 35}},      // phase 2: elbow down at her side, swinging
     {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
 };
 
