@@ -931,10 +931,10 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
     // breaking up near its tip, faint but for a denser foot
     for (const Wisp& w : s.wisps) {
         const double h = (w.foot - py) / (w.foot - w.tip);  // 0 at its foot, 1 at the tip
-        if (h < 0 || h > 1 || noise(px / 2.0, py / 2.0, seed + 11) < smooth01(0.6, 1.0, h) + smooth01(0.12, 0.0, h))
+        if (h < 0 || h > 1 || noise(px / 2.0, py / 2.0, seed + 11) < smooth01(0.7, 1.0, h) + smooth01(0.12, 0.0, h))
             continue;
         const double xc = w.x + w.sway * std::sin(h * 3.2 + w.x) * h;
-        const double half = w.width / 2 * (1 - 0.3 * h) * (0.9 + 0.2 * noise(px / 4.0, py / 5.0, seed + 7));
+        const double half = w.width / 2 * (1 - 0.6 * h * h) * (0.9 + 0.2 * noise(px / 4.0, py / 5.0, seed + 7));
         const double across = 1 - std::abs(px - xc) / half;
         if (across <= 0)
             continue;
@@ -1431,11 +1431,11 @@ std::vector<Bitmap> spritePictures()
     add(out, 301, complementPair(steam({{{45, 18, 14, 12}, {63, 14, 15, 13}, {82, 13, 15, 13}, {98, 18, 12, 12},
                                          {42, 24, 10, 9.5}, {60, 24, 10, 9.5}, {78, 24, 10, 9.5}, {96, 24, 10, 9.5}},
                                         {}, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({{{46, 16, 13, 13}, {52, 8, 10, 8}, {38, 10, 7, 7},
-                                         {79, 15, 12, 13}, {87, 8, 9, 8}, {71, 8, 7, 7},
-                                         {100, 16, 9, 12},
-                                         {16, 12, 9.5, 10}, {117, 13, 4.5, 10}}, {}, 0.95, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({{}, {{43, 34, 12, 9, 3}, {61, 33, 3, 10, 4}, {80, 34, 8, 9, 3}, {98, 33, 14, 8, 3}},
+    add(out, 303, complementPair(steam({{{46, 16, 14, 14}, {53, 8, 11, 8.5}, {38, 10, 7, 7},
+                                         {80, 15, 13, 14}, {87, 8, 9, 8}, {71, 8, 7, 7},
+                                         {99, 15, 10, 13.5},
+                                         {16, 12, 9.5, 10}}, {}, 0.95, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({{}, {{43, 34, 7, 9, 5}, {61, 33, 1, 10, 4}, {80, 34, 4, 9, 5}, {98, 33, 9, 8, 5}},
                                         0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
