@@ -857,8 +857,8 @@ QImage ladleHeld()
 // the billows' softness is in their greys, light in the middle and dim at
 // the rim. It is always drawn mirrored, at the stove's own place: player 1's
 // room shows its drawn columns 0..111, player 2's room columns 30..121. The
-// cloud stays clear of both cuts, its sides rounded off before them; a small
-// puff beyond a cut is one the other room does not see.
+// cloud stays clear of both cuts, its sides rounded off before them, so
+// both rooms see the same puffs.
 constexpr int kSteamW = 122, kSteamH = 34;
 
 // A billow: an oval in drawn columns and rows.
@@ -1428,13 +1428,12 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({{{45, 18, 14, 12}, {63, 14, 15, 13}, {82, 13, 15, 13}, {98, 18, 12, 12},
+    add(out, 301, complementPair(steam({{{45, 17, 15, 14}, {63, 14, 15, 14}, {82, 13, 15, 14}, {98, 17, 13, 14},
                                          {42, 24, 10, 9.5}, {60, 24, 10, 9.5}, {78, 24, 10, 9.5}, {96, 24, 10, 9.5}},
                                         {}, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({{{46, 16, 14, 14}, {53, 8, 11, 8.5}, {38, 10, 7, 7},
-                                         {80, 15, 13, 14}, {87, 8, 9, 8}, {71, 8, 7, 7},
-                                         {99, 15, 10, 13.5},
-                                         {16, 12, 9.5, 10}}, {}, 0.95, 303}, stovePair)), 24);
+    add(out, 303, complementPair(steam({{{46, 17, 15, 15}, {53, 8, 12, 9}, {38, 10, 8, 8},
+                                         {80, 16, 14, 15}, {87, 8, 10, 8.5}, {71, 8, 8, 8},
+                                         {64, 19, 9, 12}, {99, 16, 11, 14.5}}, {}, 0.95, 303}, stovePair)), 24);
     add(out, 305, complementPair(steam({{}, {{43, 34, 7, 9, 5}, {61, 33, 1, 10, 4}, {80, 34, 4, 9, 5}, {98, 33, 9, 8, 5}},
                                         0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
