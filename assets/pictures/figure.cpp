@@ -431,6 +431,15 @@ QImage armPicture(const ArmPose& pose)
     // flush with the body's shoulder line, not a ball sitting on it
     arm.parts[0] = {pose.shoulder + QPointF(-10, 6), lerp(pose.shoulder, pose.elbow, 0.32), 16, 19};
     arm.parts[1].ra = 18;
+    if (pose.back > 0) {
+        // the back of the upper arm, on the side away from her
+        const QPointF up = pose.elbow - pose.shoulder;
+        QPointF out = QPointF(-up.y(), up.x()) / std::hypot(up.x(), up.y());
+        if (out.x() < 0)
+            out = -out;
+        arm.parts.push_back({lerp(pose.shoulder, pose.elbow, 0.2) + out * pose.back * 0.8,
+                             lerp(pose.shoulder, pose.elbow, 0.92) + out * pose.back * 0.6, 16, 13});
+    }
     paintLimbs(img, arm, [&](double x, double y, double d, double s, double e) {
         // the deltoid is broad and matt: no ball-like glint on the shoulder
         const double ds = std::hypot(x - pose.shoulder.x(), y - pose.shoulder.y());

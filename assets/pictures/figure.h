@@ -36,6 +36,7 @@ struct ArmPose {
     QPointF shoulder, elbow, hand;
     double wristTurn = 0;  // degrees the hand is bent down from the forearm's line
     double curl = 0;       // pixels the fingers reach further round the handle
+    double back = 0;       // pixels the upper arm's outer side swells out, over the body's side under it
 };
 
 QImage bodyPicture();

@@ -1326,13 +1326,13 @@ QImage painted(int w, int h, const std::function<void(QPainter&)>& paint)
 // Shoulder, elbow and hand of each arm frame. With the arm table's positions
 // the shoulder lands on the body's shoulder for both players (one of them
 // mirrored) and the hand on the ladle's handle. `overBody` is where the
-// frame's top-left corner lies in the body picture: player 2 draws both
-// unmirrored, player 1 both mirrored, and the two rooms differ by at most a
-// few pixels, so this is halfway between them.
+// frame's top-left corner lies in the body picture in player 1's room and in
+// player 2's: player 2 draws both unmirrored, player 1 both mirrored, and the
+// two differ by a few pixels.
 struct ArmFrame {
     int id;
     ArmPose pose;
-    QPointF overBody;
+    QPointF overBody[2];
 };
 // The swing, each stage plain at a glance by where the elbow is: the ladle
 // comes up out of the bucket with the elbow drawn back low at her side, the
@@ -1343,10 +1343,10 @@ struct ArmFrame {
 // The hands sit on the held ladle's handle, halfway between where the two
 // rooms put it.
 const ArmFrame kArmFrames[] = {
-    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {117, 50}},         // rest: hand on the ladle in the bucket, the fingers over the handle's end
-    {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {119.5, 30}},    // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0}, {135, 35}},      // phase 2: elbow down at her side, swinging
-    {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {139.5, 30}},  // phase 1: elbow back and low, lifting
+    {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {{114, 50}, {120, 50}}},  // rest: hand on the ladle in the bucket, the fingers over the handle's end
+    {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
+    {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0, 0, 10}, {{130, 30}, {140, 40}}},  // phase 2: elbow down at her side, swinging
+    {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {{139, 30}, {140, 30}}},  // phase 1: elbow back and low, lifting
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1362,10 +1362,17 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
     for (int y = 0; y < arm.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(arm.scanLine(y));
         for (int x = 0; x < arm.width(); ++x) {
-            const QPoint at = QPointF(x + frame.overBody.x(), y + frame.overBody.y()).toPoint();
-            if (qAlpha(row[x]) == 0 || !under.rect().contains(at))
+            if (qAlpha(row[x]) == 0)
                 continue;
-            const QRgb b = under.pixel(at);
+            // the skin under it in the two rooms: the lighter of them, so
+            // neither room's body outline comes through a little off its own
+            QRgb b = 0;
+            for (const QPointF& over : frame.overBody) {
+                const QPoint at(x + int(over.x()), y + int(over.y()));
+                const QRgb c = under.rect().contains(at) ? under.pixel(at) : 0;
+                if (qAlpha(c) == 255 && (qAlpha(b) < 255 || qGray(c) > qGray(b)))
+                    b = c;
+            }
             if (qAlpha(b) < 255)
                 continue;
             const double near = std::hypot(x - frame.pose.shoulder.x(), y - frame.pose.shoulder.y()) / upperArm;
