@@ -927,19 +927,27 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
         *tone = s.bright * (0.08 + 0.92 * depth) * (0.45 + 0.55 * lit) * (1 - 0.3 * smooth01(16, kSteamH, py));
         return true;
     }
-    // the wisps: a soft column swaying as it rises, narrowing a little and
-    // breaking up near its tip, faint but for a denser foot
+    // the wisps: thin strands swaying as they rise and curling over at the
+    // top, tapering and breaking up into specks there, faint but for a
+    // brighter thread low down
     for (const Wisp& w : s.wisps) {
-        const double h = (w.foot - py) / (w.foot - w.tip);  // 0 at its foot, 1 at the tip
-        if (h < 0 || h > 1 || noise(px / 2.0, py / 2.0, seed + 11) < smooth01(0.7, 1.0, h) + smooth01(0.12, 0.0, h))
+        const double rise = w.foot - w.tip;
+        const double h = (w.foot - py) / rise;  // 0 at its foot, 1 at the tip
+        if (h < 0 || h > 1)
             continue;
-        const double xc = w.x + w.sway * std::sin(h * 3.2 + w.x) * h;
-        const double half = w.width / 2 * (1 - 0.6 * h * h) * (0.9 + 0.2 * noise(px / 4.0, py / 5.0, seed + 7));
-        const double across = 1 - std::abs(px - xc) / half;
-        if (across <= 0)
+        auto centre = [&](double t) {
+            const double hook = smooth01(0.45, 1.0, t);
+            return w.x + w.sway * (0.7 * std::sin(t * 5.0 + w.x) * t + 1.2 * hook * hook - 0.3);
+        };
+        const double slope = (centre(h + 0.02) - centre(h - 0.02)) / (0.04 * rise);  // across per row
+        const double half = (w.width / 2 * (1 - 0.8 * h) + 0.45) * std::sqrt(1 + slope * slope);
+        const double across = 1 - std::abs(px - centre(h)) / half;
+        if (across <= 0 || noise(px / 1.6, py / 1.6, seed + 11) < 0.75 * smooth01(0.6, 1.0, h) + 0.5 * smooth01(0.1, 0.0, h))
             continue;
-        *tone = s.bright * (0.04 + 0.2 * (1 - h) * smooth01(0, 0.5, across)
-                            + 0.45 * smooth01(0.4, 0.05, h) * smooth01(0.3, 0.8, across));
+        const double thread = smooth01(0.5, 0.9, across) * smooth01(0.75, 0.2, h);
+        const double glint = smooth01(0.62, 0.82, noise(px / 2.5, py / 2.5, seed + 5));
+        *tone = s.bright * (0.03 + 0.1 * smooth01(0, 0.6, across) * (0.6 + 0.4 * noise(px / 3.0, py / 3.0, seed + 7))
+                            + thread * (0.35 + 0.6 * glint));
         return true;
     }
     return false;
@@ -1441,7 +1449,7 @@ std::vector<Bitmap> spritePictures()
     add(out, 303, complementPair(steam({{{46, 17, 15, 15}, {53, 8, 12, 9}, {38, 10, 8, 8},
                                          {80, 16, 14, 15}, {87, 8, 10, 8.5}, {71, 8, 8, 8},
                                          {64, 19, 9, 12}, {99, 16, 11, 14.5}}, {}, 0.95, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({{}, {{43, 34, 7, 9, 5}, {61, 33, 1, 10, 4}, {80, 34, 4, 9, 5}, {98, 33, 9, 8, 5}},
+    add(out, 305, complementPair(steam({{}, {{38, 34, 8, 5, 6}, {50, 32, 4, 4.5, 5}, {65, 34, 1, 5, 7}, {76, 31, 7, 4.5, 4}, {91, 34, 3, 5, 6}, {101, 33, 10, 4.5, 4}},
                                         0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
