@@ -912,19 +912,24 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
     const uint32_t seed = uint32_t(s.seed);
     // the billows' edge: how far inside the nearest one, in pixels, with
     // neighbours merging only where they nearly touch
-    double d = 1e9, lit = 0;
+    double d = 1e9, lit = 0, core = 0;
     for (const Billow& b : s.billows) {
         const double u = (px - b.x) / b.rx, v = (py - b.y) / b.ry;
         const double bd = (std::hypot(u, v) - 1) * std::min(b.rx, b.ry);
         const double k = std::max(0.0, 2.5 - std::abs(d - bd)) / 2.5;
         d = std::min(d, bd) - k * k * 0.6;
-        if (bd < 1)  // lit on its upper left
+        if (bd < 1) {  // lit on its upper left, white only in a small core there
             lit = std::max(lit, std::clamp(1.1 - 0.6 * std::hypot(u + 0.35, v + 0.55), 0.0, 1.0));
+            core = std::max(core, std::exp(-(std::pow(u + 0.35, 2) + std::pow(v + 0.5, 2)) / 0.12));
+        }
     }
-    d += 2.4 * (fbm(px / 6.0, py / 5.0, seed, 2) - 0.5);  // a gently bumpy rim
-    if (d < 0) {
-        const double depth = smooth01(0, 7, -d);  // 0 at the rim, 1 well inside
-        *tone = s.bright * (0.08 + 0.92 * depth) * (0.45 + 0.55 * lit) * (1 - 0.3 * smooth01(16, kSteamH, py));
+    // a bumpy rim, lumpier on top; near the stones the cloud thins and breaks up
+    const double foot = smooth01(22, kSteamH, py);
+    d += (2.4 + 2.2 * smooth01(20, 6, py)) * (fbm(px / 4.0, py / 4.0, seed, 2) - 0.5) + 6 * foot;
+    if (d < 0 && noise(px / 2.0, py / 2.0, seed + 3) >= 0.85 * foot) {
+        const double depth = smooth01(0, 6, -d);  // 0 at the rim, 1 well inside
+        *tone = s.bright * (0.03 + 0.3 * depth * (0.55 + 0.45 * lit) * (0.8 + 0.2 * fbm(px / 3.0, py / 3.0, seed + 9, 2))
+                            + 0.6 * core * smooth01(2, 7, -d)) * (1 - 0.4 * foot);
         return true;
     }
     // the wisps: thin strands swaying as they rise and curling over at the
@@ -1443,12 +1448,13 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({{{45, 17, 15, 14}, {63, 14, 15, 14}, {82, 13, 15, 14}, {98, 17, 13, 14},
-                                         {42, 24, 10, 9.5}, {60, 24, 10, 9.5}, {78, 24, 10, 9.5}, {96, 24, 10, 9.5}},
+    add(out, 301, complementPair(steam({{{43, 18, 15, 13}, {63, 17, 15, 12}, {82, 17, 15, 12}, {100, 18, 15, 13},
+                                         {39, 26, 12, 10}, {58, 27, 11, 10}, {77, 27, 11, 10}, {98, 26, 13, 10},
+                                         {47, 8, 9, 7}, {66, 6, 9, 6}, {85, 7, 9, 6.5}, {34, 13, 7, 6}, {104, 11, 8, 7}, {30, 22, 7, 9}, {110, 22, 6, 9}},
                                         {}, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({{{46, 17, 15, 15}, {53, 8, 12, 9}, {38, 10, 8, 8},
-                                         {80, 16, 14, 15}, {87, 8, 10, 8.5}, {71, 8, 8, 8},
-                                         {64, 19, 9, 12}, {99, 16, 11, 14.5}}, {}, 0.95, 303}, stovePair)), 24);
+    add(out, 303, complementPair(steam({{{43, 20, 15, 13}, {53, 9, 11, 8.5}, {36, 12, 8.5, 8.5},
+                                         {80, 20, 15, 13}, {88, 9, 10, 8}, {70, 10, 9, 7.5},
+                                         {62, 22, 11, 12}, {101, 19, 13, 14}, {104, 8, 6, 6}, {32, 21, 7, 9}, {109, 21, 6, 9}}, {}, 0.95, 303}, stovePair)), 24);
     add(out, 305, complementPair(steam({{}, {{38, 34, 8, 5, 6}, {50, 32, 4, 4.5, 5}, {65, 34, 1, 5, 7}, {76, 31, 7, 4.5, 4}, {91, 34, 3, 5, 6}, {101, 33, 10, 4.5, 4}},
                                         0.9, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
