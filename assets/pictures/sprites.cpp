@@ -985,7 +985,7 @@ QImage steam(const SteamShape& shape, const Pair& stove)
 // rows, nothing in a band stands out and nothing marks where one meets the
 // next: its ripples are many and evenly spread right up to its crest, of
 // widely varying lengths, a little smaller near the top (the far side of each
-// band), with a highlight caught here and there.
+// band), each catching the light only a little.
 constexpr int kLakeW = 599, kLakeH = 136;
 constexpr int kLakeStep = 65;  // the rows each band shows
 
@@ -1001,34 +1001,15 @@ std::vector<Ripple> lakeRipples()
 {
     Rng rng(307);
     std::vector<Ripple> ripples;
-    constexpr int kCount = 210;
+    constexpr int kCount = 380;
     for (int i = 0; i < kCount; ++i) {
         const double depth = (i + rng.uniform()) / kCount;  // 0 at the band's top, 1 at its bottom
         // lengths varying a lot from one ripple to the next, squared so most are short
-        const double length = 2 + 8 * std::pow(rng.uniform(), 2);
+        const double length = 1.5 + 6 * std::pow(rng.uniform(), 2);
         ripples.push_back({rng.range(-10, kLakeW + 10), 1 + depth * (kLakeStep - 1), length * (0.6 + 0.5 * depth),
-                           rng.uniform() < 0.12 ? 1.0 : rng.range(0.2, 0.5)});
+                           rng.range(0.1, 0.35)});
     }
     return ripples;
-}
-
-// A few whitecaps where the wind breaks a wave: foam along a crest, of
-// varying length and brightness, placed at random so that, with the bands
-// stacked, they do not line up into rows.
-struct Whitecap {
-    double x, y, half, thick, bright;
-};
-
-std::vector<Whitecap> lakeWhitecaps()
-{
-    Rng rng(311);
-    std::vector<Whitecap> caps;
-    for (int i = 0; i < 11; ++i) {
-        const double depth = rng.uniform();
-        caps.push_back({rng.range(0, kLakeW), 3 + depth * (kLakeStep - 6), rng.range(4, 10) * (0.6 + 0.6 * depth),
-                        rng.range(1.2, 2.0), rng.range(0.7, 0.95)});
-    }
-    return caps;
 }
 
 // The low sun's glitter: warm dashes in a column under the brightest part of
@@ -1067,7 +1048,6 @@ QImage lakeStrip()
     QImage img = canvas(kLakeW, kLakeH);
     const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     const std::vector<Ripple> ripples = lakeRipples();
-    const std::vector<Whitecap> caps = lakeWhitecaps();
     const std::vector<Ripple> glitter = lakeGlitter();
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
@@ -1086,7 +1066,7 @@ QImage lakeStrip()
                 const double taper = 1 - along * along;
                 const double off = below - r.y;
                 if (off >= -0.5 && off < 1)  // the ripple's lit top
-                    c = mix(c, mix(light, foam, r.lit), 0.7 * taper);
+                    c = mix(c, mix(light, foam, r.lit), 0.45 * taper);
                 else if (off >= 1 && off < 2.5)  // its shaded back
                     c = shade(c, 1 - 0.12 * taper);
             }
@@ -1094,16 +1074,6 @@ QImage lakeStrip()
                 const double along = (x - r.x) / r.half, off = below - r.y;
                 if (std::abs(along) < 1 && off >= -0.5 && off < 1.5)
                     c = mix(c, mix(QColor(255, 140, 30), QColor(255, 232, 130), r.lit), 0.95 * std::sqrt(1 - along * along));
-            }
-            for (const Whitecap& w : caps) {
-                const double along = (x - w.x) / w.half, off = (below - w.y) / w.thick;
-                if (std::abs(along) >= 1 || off < -1 || off > 2.5)
-                    continue;
-                // foam along the crest, broken up, trailing off down its back
-                const double taper = std::pow(1 - along * along, 0.7);
-                const double broken = 0.55 + 0.45 * noise(x / 2.3, w.y * 3, 309);
-                const double body = off < 0 ? 1 + off : std::exp(-off * off * 0.9);
-                c = mix(c, foam, std::clamp(taper * broken * body * w.bright, 0.0, 1.0));
             }
             // below the rows the next band hides, the lowest band goes over to the yard's cyan
             const double toCyan = std::clamp((y - 122) / 13.0, 0.0, 1.0);
