@@ -851,11 +851,11 @@ QImage ladleHeld()
     return img;
 }
 
-// Steam rising off the stones: round billows lit on their upper left, a
-// little greyer underneath, and thin wisps. Every lit pixel is a grey from
+// Steam rising off the stones: lumpy billows, mostly a dim grey with a
+// little white high on their upper left, thinning to broken wisps where they
+// leave the stones, and thin curling wisps. Every lit pixel is a grey from
 // 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never tints it;
-// the billows' softness is in their greys, light in the middle and dim at
-// the rim. It is always drawn mirrored, at the stove's own place: player 1's
+// the billows' softness is in their greys, dimmest at the rim. It is always drawn mirrored, at the stove's own place: player 1's
 // room shows its drawn columns 0..111, player 2's room columns 30..121. The
 // cloud stays clear of both cuts, its sides rounded off before them, so
 // both rooms see the same puffs.
