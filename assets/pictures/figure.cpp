@@ -258,17 +258,44 @@ Limbs farLeg()
                  9};
 }
 
-Limbs restingArm()
+Limbs restingArm() { return armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92); }
+
+// The relaxed hand lying palm down on her thigh, seen from its back: the
+// fingers loose along the thigh towards the knee, the thumb apart on the inner side.
+void paintRestingHand(QImage& img)
 {
-    Limbs arm = armLimbs(kRestShoulder, kRestElbow, kRestHand, 0.92);
-    // the hand lying on her thigh, the fingers down along it towards the knee
-    const QPointF knuckles = kRestHand + QPointF(-9, 18);
-    arm.parts.push_back({kRestHand, knuckles, 10, 11});
+    const QPointF u = QPointF(-0.45, 0.89) / std::hypot(0.45, 0.89);  // along the fingers
+    const QPointF s(u.y(), -u.x());  // across, towards the thumb (her middle)
+    const QPointF w = kRestHand - u * 3;
+    const QPointF k = w + u * 17;  // the knuckles
+    const Limbs palm{{{w, k - u * 2, 8.6, 9.2}, {k - s * 6, k + s * 6, 4.6, 5.2}}, 5};
+    // little finger first, so each lies a little over the one beside it
+    const double across[4] = {-6.3, -2.2, 2.0, 6.1};
+    const double reach[4] = {8.5, 11, 12, 10.5};
+    const double radius[4] = {2.4, 2.8, 3.0, 2.9};
+    const double fan[4] = {-0.12, -0.04, 0.03, 0.1};
+    Limbs fingers{{}, 1};
     for (int i = 0; i < 4; ++i) {
-        const QPointF base = knuckles + QPointF(-6 + 4.2 * i, 1.5 * i - 2);
-        arm.parts.push_back({base, base + QPointF(-7 + 0.5 * i, 12 - std::abs(i - 1.5) * 2), 3.6, 3.0});
+        const QPointF d = u + s * fan[i];
+        const QPointF base = k + s * across[i] - u * 1.5;
+        fingers.parts.push_back({base, base + d * reach[i], radius[i] + 0.3, radius[i] * 0.85});
     }
-    return arm;
+    const Limbs thumb{{{w + s * 6 + u * 5, k + s * 9 + u * 1, 3.8, 2.8}}, 2};
+    const Limbs all{{palm.parts[0], palm.parts[1], fingers.parts[0], fingers.parts[3], thumb.parts[0]}, 4};
+    castShadow(img, all, 7, 0.35, QPointF(-2, 3));  // on the thigh
+    paintLimbs(img, palm, [](double, double, double d, double sh, double e) { return skinAt(d, sh, e); });
+    for (int i = 0; i < 4; ++i) {
+        const Limbs finger{{fingers.parts[size_t(i)]}, 1};
+        castShadow(img, finger, 2, 0.28, s * 0.6 + u * 0.4);
+        paintLimbs(img, finger, [&](double x, double y, double d, double sh, double e) {
+            // a faint crease at the middle joint
+            const QPointF q = QPointF(x, y) - (finger.parts[0].a + u * (reach[i] * 0.5));
+            const double a = q.x() * u.x() + q.y() * u.y();
+            return shade(skinAt(d * 0.9 + 0.1, sh, e), 1 - 0.1 * std::exp(-a * a / 1.5));
+        });
+    }
+    castShadow(img, thumb, 2.5, 0.3, -s * 0.8 + u * 0.8);
+    paintLimbs(img, thumb, [](double, double, double d, double sh, double e) { return skinAt(d, sh, e); });
 }
 
 // The two-piece: a band round the chest and briefs over the hips.
@@ -355,6 +382,7 @@ QImage bodyPicture()
         },
         // in over the shoulder, whole before the suit's band, which must not show through it
         kRestShoulder + (kRestElbow - kRestShoulder) * 0.04, kRestShoulder + (kRestElbow - kRestShoulder) * 0.2);
+    paintRestingHand(img);
     // the top of the neck the same either side of the line player 1's mirrored
     // body and player 2's share under the face, so the face, which takes in a
     // strip of neck under the jaw, fits on it in both rooms
