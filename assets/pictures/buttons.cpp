@@ -181,90 +181,122 @@ QImage quitButton()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     bevelFrame(p, QRectF(0, 0, 131, 154), kFrame, kFrameWidth);
-    // a warm grey egg-shaped face, softly lit from the upper left, plainly worried;
+    // her face, hot and plainly worried, in the colours of the game's faces;
     // drawn a little smaller than its outline below, to leave two lines for the words
     p.save();
-    p.translate(66, 6);
+    p.translate(66, 10);
     p.scale(0.92, 0.92);
     p.translate(-66, -8);
+    const QColor hairDeep(58, 32, 18), hairMid(112, 66, 34), hairLit(176, 120, 70);
+    // the bun on top, behind the head
+    QRadialGradient bun(QPointF(63, 11), 8);
+    bun.setColorAt(0, hairLit);
+    bun.setColorAt(0.5, hairMid);
+    bun.setColorAt(1, hairDeep);
+    p.setPen(QPen(shade(hairDeep, 0.7), 1));
+    p.setBrush(bun);
+    p.drawEllipse(QPointF(66, 14), 7.5, 6);
     QPainterPath egg;
     egg.moveTo(66, 14);
     egg.cubicTo(90, 14, 99, 44, 98, 62);
     egg.cubicTo(97, 86, 84, 98, 66, 98);
     egg.cubicTo(48, 98, 35, 86, 34, 62);
     egg.cubicTo(33, 44, 42, 14, 66, 14);
-    QRadialGradient g(QPointF(58, 44), 58, QPointF(54, 36));  // grey, a little warm
-    g.setColorAt(0, QColor(232, 224, 214));
-    g.setColorAt(0.45, QColor(188, 178, 168));
-    g.setColorAt(0.85, QColor(124, 114, 108));
-    g.setColorAt(1, QColor(88, 80, 76));
-    p.setPen(QPen(QColor(60, 60, 66), 1.2));
+    QRadialGradient g(QPointF(58, 50), 58, QPointF(54, 42));  // warm skin, lit from the upper left
+    g.setColorAt(0, QColor(244, 200, 164));
+    g.setColorAt(0.45, QColor(226, 164, 124));
+    g.setColorAt(0.85, QColor(196, 124, 92));
+    g.setColorAt(1, QColor(150, 82, 62));
+    p.setPen(QPen(QColor(110, 56, 40), 1.2));
     p.setBrush(g);
     p.drawPath(egg);
     p.save();
     p.setClipPath(egg);
     p.setPen(Qt::NoPen);
-    for (const QPointF& c : {QPointF(48, 70), QPointF(84, 70)}) {  // pale cheeks
-        QRadialGradient cheek(c, 10);
-        cheek.setColorAt(0, QColor(176, 140, 130, 70));
-        cheek.setColorAt(1, QColor(176, 140, 130, 0));
+    for (const QPointF& c : {QPointF(47, 72), QPointF(85, 72)}) {  // cheeks red from the heat
+        QRadialGradient cheek(c, 11);
+        cheek.setColorAt(0, QColor(226, 92, 84, 120));
+        cheek.setColorAt(1, QColor(226, 92, 84, 0));
         p.setBrush(cheek);
-        p.drawEllipse(c, 10, 7);
+        p.drawEllipse(c, 11, 8);
     }
-    QRadialGradient socket(QPointF(66, 50), 26);  // shadow round the eyes
-    socket.setColorAt(0, QColor(90, 90, 100, 60));
-    socket.setColorAt(1, QColor(90, 90, 100, 0));
-    p.setBrush(socket);
-    p.drawEllipse(QPointF(66, 50), 28, 12);
+    // the hair swept up from a low hairline, parted a little off centre
+    QPainterPath hair;
+    hair.moveTo(30, 56);
+    hair.cubicTo(34, 36, 46, 26, 62, 25);
+    hair.cubicTo(66, 28, 68, 28, 70, 25);
+    hair.cubicTo(86, 26, 98, 36, 102, 56);
+    hair.lineTo(102, 0);
+    hair.lineTo(30, 0);
+    hair.closeSubpath();
+    QLinearGradient hg(50, 12, 74, 34);
+    hg.setColorAt(0, hairLit);
+    hg.setColorAt(0.4, hairMid);
+    hg.setColorAt(1, hairDeep);
+    p.setBrush(hg);
+    p.drawPath(hair);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(210, 160, 110, 110), 1, Qt::SolidLine, Qt::RoundCap));  // strands catching the light
+    for (int i = 0; i < 4; ++i) {
+        QPainterPath strand;
+        strand.moveTo(40 + 5 * i, 36 - 3 * i);
+        strand.quadTo(50 + 3 * i, 20, 63, 17 + i);
+        p.drawPath(strand);
+    }
     p.restore();
-    // big round eyes, the pupils small and turned up towards the raised brows
-    for (const QPointF& c : {QPointF(53, 52), QPointF(79, 52)}) {
-        QRadialGradient white(c + QPointF(-1, -2), 11);
-        white.setColorAt(0, QColor(255, 255, 255));
-        white.setColorAt(1, QColor(196, 196, 204));
-        p.setPen(QPen(QColor(50, 50, 56), 1.2));
+    // eyes wide open, the green irises turned up towards the raised brows
+    for (const QPointF& c : {QPointF(53, 53), QPointF(79, 53)}) {
+        QRadialGradient white(c + QPointF(-1, -2), 10);
+        white.setColorAt(0, QColor(255, 252, 248));
+        white.setColorAt(1, QColor(214, 200, 196));
+        p.setPen(QPen(QColor(70, 36, 26), 1.3));
         p.setBrush(white);
-        p.drawEllipse(c, 9, 11);
+        p.drawEllipse(c, 8, 9);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(24, 24, 28));
-        p.drawEllipse(c + QPointF(c.x() < 66 ? 2 : -2, -3), 2.8, 3.2);
+        const QPointF iris = c + QPointF(c.x() < 66 ? 1.5 : -1.5, -2.5);
+        p.setBrush(QColor(92, 120, 70));
+        p.drawEllipse(iris, 4, 4.2);
+        p.setBrush(QColor(20, 18, 16));
+        p.drawEllipse(iris, 1.9, 2.1);
         p.setBrush(Qt::white);
-        p.drawEllipse(c + QPointF(c.x() < 66 ? 1 : -3, -4.2), 0.9, 0.9);
+        p.drawEllipse(iris + QPointF(-1.3, -1.5), 0.9, 0.9);
     }
     p.setBrush(Qt::NoBrush);
     QPainterPath brows;  // steep, their inner ends pulled up high
-    brows.moveTo(41, 40);
-    brows.quadTo(52, 38, 61, 28);
-    brows.moveTo(91, 40);
-    brows.quadTo(80, 38, 71, 28);
-    p.setPen(QPen(QColor(44, 44, 50), 3.2, Qt::SolidLine, Qt::RoundCap));
+    brows.moveTo(42, 42);
+    brows.quadTo(52, 40, 61, 32);
+    brows.moveTo(90, 42);
+    brows.quadTo(80, 40, 71, 32);
+    p.setPen(QPen(hairDeep, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(brows);
-    QPainterPath lines;  // the forehead knotted between them
-    lines.moveTo(60, 22);
-    lines.quadTo(66, 19, 72, 22);
-    lines.moveTo(61, 17);
-    lines.quadTo(66, 14.5, 71, 17);
-    p.setPen(QPen(QColor(96, 96, 104), 1.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(lines);
-    QPainterPath mouth;  // a wobbly line, its corners pulled down
-    mouth.moveTo(50, 86);
-    mouth.cubicTo(53, 80, 56, 79, 59, 82);
-    mouth.cubicTo(62, 85, 64, 79, 67, 79);
-    mouth.cubicTo(70, 79, 71, 84, 74, 82);
-    mouth.cubicTo(77, 80, 80, 81, 82, 86);
-    p.setPen(QPen(QColor(44, 40, 48), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(150, 84, 62), 1.1, Qt::SolidLine, Qt::RoundCap));  // the frown knotted between them
+    p.drawLine(QPointF(64, 34), QPointF(64.8, 38));
+    p.drawLine(QPointF(68, 34), QPointF(67.2, 38));
+    QPainterPath mouth;  // a wobbly frown, its corners pulled down
+    mouth.moveTo(52, 87);
+    mouth.cubicTo(55, 81, 58, 80, 61, 82);
+    mouth.cubicTo(63, 84, 65, 80, 67, 80);
+    mouth.cubicTo(69, 80, 70, 84, 72, 82);
+    mouth.cubicTo(75, 80, 78, 81, 80, 87);
+    p.setPen(QPen(QColor(150, 56, 62), 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(mouth);
-    // a big drop of sweat running down from the temple, with its glint
-    QPainterPath drop;
-    drop.moveTo(95, 38);
-    drop.cubicTo(99, 47, 102, 52, 98, 56);
-    drop.cubicTo(94, 59, 89, 53, 95, 38);
-    p.setPen(QPen(QColor(70, 110, 160), 1));
-    p.setBrush(QColor(176, 216, 250));
-    p.drawPath(drop);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(94.5, 51), 1.2, 2);
+    // sweat: beads on the forehead and a big drop running down from the temple
+    auto drop = [&](QPointF top, double size) {
+        QPainterPath d;
+        d.moveTo(top);
+        d.cubicTo(top + QPointF(4, 9) * size, top + QPointF(7, 14) * size, top + QPointF(3, 18) * size);
+        d.cubicTo(top + QPointF(-1, 21) * size, top + QPointF(-6, 15) * size, top);
+        p.setPen(QPen(QColor(70, 110, 160), 1));
+        p.setBrush(QColor(186, 222, 250));
+        p.drawPath(d);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(top + QPointF(-0.5, 13) * size, 1.2 * size, 2 * size);
+    };
+    drop(QPointF(95, 42), 1.0);
+    drop(QPointF(38, 48), 0.5);
+    drop(QPointF(49, 31), 0.4);
+    drop(QPointF(80, 30), 0.35);
     p.restore();
     label(p, QRectF(8, 94, 116, 54), QString::fromUtf8("Poistu pelistä"), Qt::white);
     return img;
