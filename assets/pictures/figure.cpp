@@ -280,22 +280,24 @@ void paintRestingHand(QImage& img)
         const QPointF base = k + s * across[i] - u * 1.5;
         fingers.parts.push_back({base, base + d * reach[i], radius[i] + 0.3, radius[i] * 0.85});
     }
-    const Limbs thumb{{{w + s * 6 + u * 5, k + s * 9 + u * 1, 3.8, 2.8}}, 2};
+    const Limbs thumb{{{w + s * 5.5 + u * 7, w + s * 8.5 + u * 17, 3.6, 2.7}}, 2};
     const Limbs all{{palm.parts[0], palm.parts[1], fingers.parts[0], fingers.parts[3], thumb.parts[0]}, 4};
     castShadow(img, all, 7, 0.35, QPointF(-2, 3));  // on the thigh
     paintLimbs(img, palm, [](double, double, double d, double sh, double e) { return skinAt(d, sh, e); });
     for (int i = 0; i < 4; ++i) {
         const Limbs finger{{fingers.parts[size_t(i)]}, 1};
-        castShadow(img, finger, 2, 0.28, s * 0.6 + u * 0.4);
+        castShadow(img, finger, 2, 0.22, s * 0.6 + u * 0.4);
         paintLimbs(img, finger, [&](double x, double y, double d, double sh, double e) {
-            // a faint crease at the middle joint
+            // a faint crease at the middle joint, the tip curling down over the thigh
             const QPointF q = QPointF(x, y) - (finger.parts[0].a + u * (reach[i] * 0.5));
             const double a = q.x() * u.x() + q.y() * u.y();
-            return shade(skinAt(d * 0.9 + 0.1, sh, e), 1 - 0.1 * std::exp(-a * a / 1.5));
+            const double curl = std::clamp((a - reach[i] * 0.1) / (reach[i] * 0.4), 0.0, 1.0);
+            return shade(skinAt(d * (0.95 - 0.25 * curl) + 0.05, sh * (1 - curl), e),
+                         1 - 0.1 * std::exp(-a * a / 1.5));
         });
     }
     castShadow(img, thumb, 2.5, 0.3, -s * 0.8 + u * 0.8);
-    paintLimbs(img, thumb, [](double, double, double d, double sh, double e) { return skinAt(d, sh, e); });
+    paintLimbs(img, thumb, [](double, double, double d, double sh, double e) { return skinAt(d, sh * 0.5, e); });
 }
 
 // The two-piece: a band round the chest and briefs over the hips.
