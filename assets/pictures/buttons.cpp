@@ -190,7 +190,7 @@ QImage quitButton()
     const QColor hairDeep(58, 32, 18), hairMid(112, 66, 34), hairLit(176, 120, 70);
     // the bun on top, behind the head
     QRadialGradient bun(QPointF(63, 11), 8);
-    bun.setColorAt(0, hairLit);
+    bun.setColorAt(0, mix(hairMid, hairLit, 0.5));
     bun.setColorAt(0.5, hairMid);
     bun.setColorAt(1, hairDeep);
     p.setPen(QPen(shade(hairDeep, 0.7), 1));
@@ -230,13 +230,12 @@ QImage quitButton()
     hair.lineTo(30, 0);
     hair.closeSubpath();
     QLinearGradient hg(50, 12, 74, 34);
-    hg.setColorAt(0, hairLit);
-    hg.setColorAt(0.4, hairMid);
-    hg.setColorAt(1, hairDeep);
+    hg.setColorAt(0, hairMid);
+    hg.setColorAt(0.6, hairDeep);
     p.setBrush(hg);
     p.drawPath(hair);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(210, 160, 110, 110), 1, Qt::SolidLine, Qt::RoundCap));  // strands catching the light
+    p.setPen(QPen(QColor(210, 160, 110, 60), 1, Qt::SolidLine, Qt::RoundCap));  // strands catching the light
     for (int i = 0; i < 4; ++i) {
         QPainterPath strand;
         strand.moveTo(40 + 5 * i, 36 - 3 * i);
