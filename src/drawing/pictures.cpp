@@ -86,18 +86,8 @@ void SpriteRuns::draw(Surface& target, int x, int y, const Surface& sprite, cons
         return;
     // Only the rows drawn are logged: the skipped ones are drawn by a later
     // layer, or already hold this layer's pixels.
-    QRegion drawn;
-    for (int row = top; row < bottom;) {
-        if (size_t(y + row) < skip.size() && skip[size_t(y + row)]) {
-            ++row;
-            continue;
-        }
-        const int first = row;
-        while (row < bottom && !(size_t(y + row) < skip.size() && skip[size_t(y + row)]))
-            ++row;
-        drawn += QRect(x + left, y + first, right - left, row - first);
-    }
-    QImage& out = target.imageFor(drawn);
+    const QRect box(x + left, y + top, right - left, bottom - top);
+    QImage& out = target.imageFor(QRegion(box).subtracted(rowsMarked(skip, box.left(), box.width())));
     auto* base = reinterpret_cast<QRgb*>(out.bits());
     const qsizetype stride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
     for (int row = top; row < bottom; ++row) {

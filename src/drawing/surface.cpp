@@ -44,12 +44,7 @@ Surface::Surface(int width, int height) : image_(width, height, QImage::Format_R
     image_.fill(kWindowColour);
 }
 
-namespace {
-
-bool marked(const std::vector<bool>& rows, int y) { return size_t(y) < rows.size() && rows[size_t(y)]; }
-
-// The rows marked, as bands as wide as width.
-QRegion rowsOf(const std::vector<bool>& rows, int width)
+QRegion rowsMarked(const std::vector<bool>& rows, int left, int width)
 {
     QRegion region;
     for (int y = 0; y < int(rows.size());) {
@@ -60,31 +55,33 @@ QRegion rowsOf(const std::vector<bool>& rows, int width)
         const int top = y;
         while (y < int(rows.size()) && rows[size_t(y)])
             ++y;
-        region += QRect(0, top, width, y - top);
+        region += QRect(left, top, width, y - top);
     }
     return region;
 }
 
-} // namespace
+// Whether the image is source outside what was drawn over it since.
+bool Surface::holds(const QImage& source) const
+{
+    return image_.isDetached() && image_.size() == source.size() && image_.bytesPerLine() == source.bytesPerLine()
+           && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known();
+}
 
 bool Surface::restoresOnly(const QImage& picture) const
 {
-    return image_.isDetached() && image_.size() == picture.size() && picture.format() == image_.format()
-           && pictureKey_ != 0 && pictureKey_ == picture.cacheKey() && sincePicture_.known();
+    return picture.format() == QImage::Format_RGB32 && holds(picture);
 }
 
 void Surface::assignPicture(const QImage& picture, const std::vector<bool>& covered, const std::vector<bool>& kept)
 {
     QImage source = asSurfaceImage(picture);
-    const bool sameShape = image_.isDetached() && image_.size() == source.size()
-                           && image_.bytesPerLine() == source.bytesPerLine();
-    if (sameShape && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known()) {
+    if (holds(source)) {
         // The same picture again: restore only what was drawn over it.
-        const QRegion keptRows = rowsOf(kept, image_.width());
+        const QRegion keptRows = rowsMarked(kept, 0, image_.width());
         const QRegion drawnOver = sincePicture_.region().intersected(image_.rect());
         for (const QRect& area : drawnOver.subtracted(keptRows)) {
             for (int y = area.top(); y <= area.bottom(); ++y) {
-                if (marked(covered, y))
+                if (size_t(y) < covered.size() && covered[size_t(y)])
                     continue;
                 std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + area.left(),
                             reinterpret_cast<const QRgb*>(source.constScanLine(y)) + area.left(),
@@ -96,6 +93,8 @@ void Surface::assignPicture(const QImage& picture, const std::vector<bool>& cove
         sincePicture_.restart();
         sincePicture_.add(drawnOver.intersected(keptRows));  // still drawn over
     } else {
+        const bool sameShape = image_.isDetached() && image_.size() == source.size()
+                               && image_.bytesPerLine() == source.bytesPerLine();
         if (sameShape)  // copy into the image we have, sparing an allocation per frame
             std::memcpy(image_.bits(), source.constBits(), size_t(source.sizeInBytes()));
         else

@@ -110,12 +110,17 @@ public:
     void mark() { sinceMark_.restart(); }
 
 private:
+    bool holds(const QImage& source) const;
+
     QImage image_;
     qint64 pictureKey_ = 0;  // the picture the image equals outside sincePicture_
     AreaLog sincePicture_;
     AreaLog sincePresent_;
     AreaLog sinceMark_;
 };
+
+// The rows marked in rows, as bands from x = left, width wide.
+QRegion rowsMarked(const std::vector<bool>& rows, int left, int width);
 
 // Copies w x h pixels from src at (sx, sy) to dst at (x, y), combined by op.
 // Clipped to both surfaces; positions may be negative.
