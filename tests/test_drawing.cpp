@@ -294,27 +294,34 @@ TEST(Sprites, ShowViewCopiesTheBufferAndPresentsWhatChanged)
 {
     RecordingSink sink;
     Piirto piirto(&sink);
-    piirto.ShowView(1);  // never shown before: all of it
-    EXPECT_EQ(at(piirto.view(1), 100, 100), kWindowColour);  // a fresh buffer is the window colour
-    ASSERT_EQ(sink.calls.size(), 1u);
-    EXPECT_EQ(sink.calls[0], std::make_pair(1, QRegion(0, 0, 512, 768)));
+    piirto.ShowView(1);  // never shown before, but a fresh buffer is the window colour too
+    EXPECT_EQ(at(piirto.view(1), 100, 100), kWindowColour);
+    EXPECT_TRUE(sink.calls.empty()) << "nothing differed";
 
-    // Written behind the change log's back: all of it again.
+    // Written behind the change log's back: all of it is looked at again,
+    // and the screen is told of the one pixel.
     piirto.buffer(1).imageToWrite().setPixel(511, 767, 0xFF112233);
     piirto.ShowView(1);
     EXPECT_EQ(at(piirto.view(1), 511, 767), 0xFF112233u);
     EXPECT_EQ(at(piirto.view(0), 511, 767), kWindowColour);
-    ASSERT_EQ(sink.calls.size(), 2u);
-    EXPECT_EQ(sink.calls[1].second, QRegion(0, 0, 512, 768));
+    ASSERT_EQ(sink.calls.size(), 1u);
+    EXPECT_EQ(sink.calls[0], std::make_pair(1, QRegion(511, 767, 1, 1)));
 
-    // Drawn through the log: the sprite's rectangle only.
+    // Drawn through the log: inside the sprite's rectangle only.
     Muuttujat s;
     NewMatch(s);
     piirto.DrawSprite(1, s.Head(1), 101);
     piirto.ShowView(1);
-    ASSERT_EQ(sink.calls.size(), 3u);
-    EXPECT_EQ(sink.calls[2].second, QRegion(s.Head(1).X, s.Head(1).Y, 132, 155));
+    ASSERT_EQ(sink.calls.size(), 2u);
+    const QRect head(s.Head(1).X, s.Head(1).Y, 132, 155);
+    EXPECT_TRUE(head.contains(sink.calls[1].second.boundingRect())) << "the face";
+    EXPECT_GT(sink.calls[1].second.boundingRect().width(), 100) << "the face";
     EXPECT_TRUE(piirto.view(1).image() == piirto.buffer(1).image());
+
+    // The same frame again: the screen is told nothing.
+    piirto.DrawSprite(1, s.Head(1), 101);
+    piirto.ShowView(1);
+    EXPECT_EQ(sink.calls.size(), 2u);
 }
 
 // ---- the rooms ----
@@ -544,21 +551,24 @@ TEST(Sprites, PlayerIndexesAreChecked)
 }
 
 // What the window is sent: the pixels that differ from what it shows, in a
-// few rectangles that hug them.
-TEST(Sprites, TheChangedAreaHugsWhatDiffers)
+// few rectangles that hug them, and the view brought up to date.
+TEST(Sprites, ACopyReportsTheAreaThatDiffered)
 {
     Rooms r;
     r.scene.RedrawScenes();
     const QImage shown = r.piirto.view(1).image().copy();
     const QRegion everywhere(0, 0, 512, 768);
-    EXPECT_TRUE(changedArea(shown, shown, everywhere).isEmpty());
+    QImage same = shown.copy();
+    EXPECT_TRUE(copyChanges(shown, same, everywhere).isEmpty());
 
     r.s.Head(1).Id = 107;  // a hot face, and a throw's arm
     r.s.ThrowPhase(1) = 2;
     r.s.LadlePose(1) = 1;
     r.scene.RedrawScenes();
     const QImage& now = r.piirto.view(1).image();
-    const QRegion area = changedArea(now, shown, everywhere);
+    QImage view = shown.copy();
+    const QRegion area = copyChanges(now, view, everywhere);
+    EXPECT_EQ(view, now);
     long long painted = 0, differs = 0, missed = 0;
     for (const QRect& rect : area)
         painted += rect.width() * rect.height();
@@ -572,6 +582,13 @@ TEST(Sprites, TheChangedAreaHugsWhatDiffers)
     EXPECT_EQ(missed, 0);
     EXPECT_LE(painted, differs * 3 / 2);
     EXPECT_LT(area.rectCount(), 200);
-    // Only inside the candidates.
-    EXPECT_TRUE(changedArea(now, shown, QRegion(0, 0, 10, 10)).isEmpty());
+
+    // Only inside the area: outside it the view keeps what it had.
+    QImage corner = shown.copy();
+    const QRect arm(200, 300, 120, 90);
+    const QRegion inside = copyChanges(now, corner, arm);
+    EXPECT_TRUE(arm.contains(inside.boundingRect())) << "reported outside the area";
+    for (int y = 0; y < kViewHeight; ++y)
+        for (int x = 0; x < kViewWidth; ++x)
+            ASSERT_EQ(corner.pixel(x, y), (arm.contains(x, y) ? now : shown).pixel(x, y)) << x << "," << y;
 }

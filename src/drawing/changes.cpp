@@ -5,64 +5,94 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace hovla {
 
 namespace {
 
 constexpr int kBlock = 8;
 
-// True when the n pixels at a and b differ anywhere; a whole block in four
-// wide words.
-bool differ(const QRgb* a, const QRgb* b, int n)
+// One bit for each block of kBlock pixels (the last may be short) where the
+// rows at a and b differ; 64 blocks at most. Whole blocks are compared two
+// wide words at a time where the processor has them.
+uint64_t differingBlocks(const QRgb* a, const QRgb* b, int pixels)
 {
-    if (n == kBlock) {
-        uint64_t x[4], y[4];
-        std::memcpy(x, a, sizeof x);
-        std::memcpy(y, b, sizeof y);
-        return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) != 0;
+    uint64_t mask = 0;
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; (i + 1) * kBlock <= pixels; ++i) {
+        const auto* p = reinterpret_cast<const __m128i*>(a + i * kBlock);
+        const auto* q = reinterpret_cast<const __m128i*>(b + i * kBlock);
+        const __m128i x = _mm_or_si128(_mm_xor_si128(_mm_loadu_si128(p), _mm_loadu_si128(q)),
+                                       _mm_xor_si128(_mm_loadu_si128(p + 1), _mm_loadu_si128(q + 1)));
+        mask |= uint64_t(_mm_movemask_epi8(_mm_cmpeq_epi8(x, zero)) != 0xFFFF) << i;
     }
-    uint32_t any = 0;
-    for (int i = 0; i < n; ++i)
-        any |= a[i] ^ b[i];
-    return any != 0;
+#endif
+    for (; i * kBlock < pixels; ++i) {
+        uint32_t any = 0;
+        for (int x = i * kBlock; x < std::min(pixels, (i + 1) * kBlock); ++x)
+            any |= a[x] ^ b[x];
+        mask |= uint64_t(any != 0) << i;
+    }
+    return mask;
 }
 
-// The pixels that differ between two images inside one rectangle, as spans
-// of rows. Rows are compared in blocks of kBlock pixels, 64 blocks to a bit
-// mask; a span runs over neighbouring blocks that differ and is trimmed to
-// the exact pixels at its ends, so a moving sprite's outline is not painted
-// as its box.
-void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vector<QRect>& spans)
+// Changed pixels close together on a row are sent together.
+constexpr int kJoin = 16;
+
+// Pixels of one row that differed, in [left, right], `changed` of them.
+struct Span {
+    int y, left, right;
+    long long changed;
+};
+
+// Copies one rectangle of `from` into `to` where they differ, and notes the
+// pixels that differed as spans of rows. Rows are compared in blocks of
+// kBlock pixels, 64 blocks to a bit mask; a run of neighbouring blocks that
+// differ is trimmed to the exact pixels at its ends, so a moving sprite's
+// outline is not painted as its box, and joins the span before it when it
+// starts close after it. A row is read twice at most and written only where
+// it differs, while it is still in the cache.
+void copyDifferences(const QImage& from, QImage& to, const QRect& r, std::vector<Span>& spans)
 {
     constexpr int kChunk = 64 * kBlock;
     const int w = r.width();
     const size_t rowBytes = sizeof(QRgb) * size_t(w);
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const auto* s = reinterpret_cast<const QRgb*>(a.constScanLine(y)) + r.left();
-        const auto* d = reinterpret_cast<const QRgb*>(b.constScanLine(y)) + r.left();
+        const auto* s = reinterpret_cast<const QRgb*>(from.constScanLine(y)) + r.left();
+        auto* d = reinterpret_cast<QRgb*>(to.scanLine(y)) + r.left();
         if (std::memcmp(s, d, rowBytes) == 0)
             continue;
+        const size_t rowStart = spans.size();
         for (int chunk = 0; chunk < w; chunk += kChunk) {
-            const int blocks = (std::min(kChunk, w - chunk) + kBlock - 1) / kBlock;
-            uint64_t mask = 0;
-            for (int i = 0; i < blocks; ++i) {
-                const int x = chunk + i * kBlock;
-                mask |= uint64_t(differ(s + x, d + x, std::min(kBlock, w - x))) << i;
-            }
+            uint64_t mask = differingBlocks(s + chunk, d + chunk, std::min(kChunk, w - chunk));
             while (mask != 0) {  // each run of differing blocks
-                const int from = std::countr_zero(mask);
-                const uint64_t rest = ~(mask >> from);
-                const int run = rest == 0 ? 64 - from : std::countr_zero(rest);
-                mask = from + run >= 64 ? 0 : mask & (~uint64_t(0) << (from + run));
-                int first = chunk + from * kBlock;
-                int last = std::min(w, chunk + (from + run) * kBlock) - 1;
-                while (s[first] == d[first])
-                    ++first;
-                while (s[last] == d[last])
-                    --last;
-                spans.emplace_back(r.left() + first, y, last + 1 - first, 1);
+                const int first = std::countr_zero(mask);
+                const uint64_t rest = ~(mask >> first);
+                const int run = rest == 0 ? 64 - first : std::countr_zero(rest);
+                mask = first + run >= 64 ? 0 : mask & (~uint64_t(0) << (first + run));
+                int left = chunk + first * kBlock;
+                int right = std::min(w, chunk + (first + run) * kBlock) - 1;
+                while (s[left] == d[left])
+                    ++left;
+                while (s[right] == d[right])
+                    --right;
+                const int x0 = r.left() + left, x1 = r.left() + right;
+                if (spans.size() > rowStart && x0 - spans.back().right <= kJoin) {
+                    spans.back().right = x1;
+                    spans.back().changed += right + 1 - left;
+                } else {
+                    spans.push_back({y, x0, x1, right + 1 - left});
+                }
             }
         }
+        for (size_t i = rowStart; i < spans.size(); ++i)
+            std::memcpy(d + (spans[i].left - r.left()), s + (spans[i].left - r.left()),
+                        sizeof(QRgb) * size_t(spans[i].right + 1 - spans[i].left));
     }
 }
 
@@ -70,17 +100,14 @@ void findDifferences(const QImage& a, const QImage& b, const QRect& r, std::vect
 // it from the row above while that stays within kSlack of the pixels that
 // changed, so the window is sent a few rectangles rather than one per row
 // and sprite.
-QRegion paintAreaOf(std::vector<QRect>& spans)
+QRegion paintAreaOf(std::vector<Span>& spans)
 {
     constexpr double kSlack = 1.15;
-    constexpr int kJoin = 16;
     struct Band {
         QRect rect;
         long long changed;  // pixels that differ inside it
     };
-    const auto rowOrder = [](const QRect& a, const QRect& b) {
-        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-    };
+    const auto rowOrder = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; };
     if (!std::is_sorted(spans.begin(), spans.end(), rowOrder))
         std::sort(spans.begin(), spans.end(), rowOrder);
     QRegion region;
@@ -90,19 +117,19 @@ QRegion paintAreaOf(std::vector<QRect>& spans)
             region += b.rect;
     };
     for (size_t i = 0; i < spans.size();) {
-        const int y = spans[i].y();
+        const int y = spans[i].y;
         if (!growing.empty() && growing.front().rect.bottom() + 1 != y) {
             close(growing);
             growing.clear();
         }
         // The row's pieces: spans a short gap apart go together.
         pieces.clear();
-        for (; i < spans.size() && spans[i].y() == y; ++i) {
-            if (!pieces.empty() && spans[i].left() - pieces.back().rect.right() <= kJoin) {
-                pieces.back().rect.setRight(spans[i].right());
-                pieces.back().changed += spans[i].width();
+        for (; i < spans.size() && spans[i].y == y; ++i) {
+            if (!pieces.empty() && spans[i].left - pieces.back().rect.right() <= kJoin) {
+                pieces.back().rect.setRight(spans[i].right);
+                pieces.back().changed += spans[i].changed;
             } else {
-                pieces.push_back({spans[i], spans[i].width()});
+                pieces.push_back({QRect(QPoint(spans[i].left, y), QPoint(spans[i].right, y)), spans[i].changed});
             }
         }
         next.clear();
@@ -130,11 +157,11 @@ QRegion paintAreaOf(std::vector<QRect>& spans)
 
 } // namespace
 
-QRegion changedArea(const QImage& now, const QImage& shown, const QRegion& candidates)
+QRegion copyChanges(const QImage& from, QImage& to, const QRegion& area)
 {
-    std::vector<QRect> spans;
-    for (const QRect& r : candidates.intersected(now.rect()).intersected(shown.rect()))
-        findDifferences(now, shown, r, spans);
+    std::vector<Span> spans;
+    for (const QRect& r : area.intersected(from.rect()).intersected(to.rect()))
+        copyDifferences(from, to, r, spans);
     return paintAreaOf(spans);
 }
 

@@ -1,9 +1,9 @@
 #include "drawing/piirto.h"
 
+#include "drawing/changes.h"
 #include "drawing/resources.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include <QRegion>
 
@@ -148,14 +148,10 @@ void Piirto::present(int player, const QRegion& area)
     const QRegion shown = area.intersected(QRect(0, 0, kViewWidth, kViewHeight));
     if (shown.isEmpty())
         return;
-    const QImage& from = buffer(player).image();
-    QImage& to = view(player).imageFor(shown);
-    for (const QRect& r : shown)
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            std::memcpy(to.scanLine(y) + r.left() * sizeof(QRgb), from.constScanLine(y) + r.left() * sizeof(QRgb),
-                        sizeof(QRgb) * size_t(r.width()));
-    if (sink_)
-        sink_->present(player, shown);
+    // The screen is told only what came out different.
+    const QRegion changed = copyChanges(buffer(player).image(), view(player).imageFor(shown), shown);
+    if (sink_ && !changed.isEmpty())
+        sink_->present(player, changed);
 }
 
 void Piirto::setViewPicture(int player, const Surface& picture)

@@ -18,9 +18,10 @@ namespace hovla {
 constexpr int kViewWidth = 512;
 constexpr int kViewHeight = 768;
 
-// Puts a view's image on the screen; the windows implement it. A region
-// marked here is painted once the running handler has finished, together with
-// everything else marked meanwhile, so no half-drawn frame is ever shown.
+// Puts a view's image on the screen; the windows implement it. It is told
+// the pixels that changed in the view, and paints them once the running
+// handler has finished, together with everything else changed meanwhile, so
+// no half-drawn frame is ever shown.
 class ViewSink {
 public:
     virtual ~ViewSink() = default;

@@ -1,6 +1,5 @@
 #include "windows/views.h"
 
-#include "drawing/changes.h"
 #include "drawing/resources.h"
 #include "drawing/fonts.h"
 
@@ -11,7 +10,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <cstring>
 #include <utility>
 
 namespace hovla {
@@ -25,22 +23,10 @@ ViewWidget::ViewWidget(const Surface& surface, QWidget* parent) : QWidget(parent
     setFocusPolicy(Qt::ClickFocus);
 }
 
+// Qt paints what was marked once the running handler is done, all together.
 void ViewWidget::presented(const QRegion& area)
 {
-    presented_ += area;
-    if (!asked_) {
-        asked_ = true;  // after the running handler, with all it presented
-        QMetaObject::invokeMethod(this, &ViewWidget::paintChanges, Qt::QueuedConnection);
-    }
-}
-
-void ViewWidget::paintChanges()
-{
-    asked_ = false;
-    const QRegion area = std::exchange(presented_, QRegion());
-    if (!isVisible())
-        return;  // showing the window paints all of it
-    update(shown_.isNull() ? QRegion(rect()) : changedArea(surface_.image(), shown_, area));
+    update(area);
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event)
@@ -49,18 +35,9 @@ void ViewWidget::paintEvent(QPaintEvent* event)
     took.start();
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (shown_.size() != surface_.image().size()) {
-        shown_ = QImage(surface_.image().size(), QImage::Format_RGB32);
-        shown_.fill(0);
-    }
     for (const QRect& area : event->region()) {
         painter.drawImage(area, surface_.image(), area);
         paintedArea_ += qint64(area.width()) * area.height();
-        const QRect kept = area.intersected(shown_.rect());
-        for (int y = kept.top(); y <= kept.bottom(); ++y)
-            std::memcpy(shown_.scanLine(y) + kept.left() * sizeof(QRgb),
-                        surface_.image().constScanLine(y) + kept.left() * sizeof(QRgb),
-                        sizeof(QRgb) * size_t(kept.width()));
     }
     longestPaint_ = std::max(longestPaint_, took.nsecsElapsed());
 }

@@ -15,9 +15,9 @@
 namespace hovla {
 
 // A view: shows what was last presented, pixel for pixel, never smoothed.
-// What is presented while a handler runs is gathered, and once the handler
-// is done the view paints just the pixels that differ from what the screen
-// shows: a band drawn bare and then written again is not painted at all.
+// What is presented while a handler runs is gathered (a present names only
+// the pixels it changed), and once the handler is done the view paints it
+// all at once.
 class ViewWidget : public QWidget {
 public:
     ViewWidget(const Surface& surface, QWidget* parent);
@@ -32,12 +32,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintChanges();
-
     const Surface& surface_;
-    QImage shown_;         // what the screen shows of the view
-    QRegion presented_;    // presented since the last paint was asked for
-    bool asked_ = false;   // a paintChanges is on its way
     long long paintedArea_ = 0;
     qint64 longestPaint_ = 0;
 };
