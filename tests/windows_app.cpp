@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 
 #include <chrono>
@@ -269,6 +270,32 @@ TEST(Windows, TheClockKeepsSixtyFourTicksASecondAlsoUnderAMessageBox)
     std::printf("clock: %.2f ticks per second over %.2f s\n", rate, seconds);
     EXPECT_GT(ticksWhileOpen, 50);
     EXPECT_NEAR(rate, 64.0, 64 * 0.02);
+}
+
+// The seed clock reads local time once a second and counts on between: it
+// must stay with the wall clock across its readings.
+TEST(Windows, TheSeedClockKeepsToTheTimeOfDay)
+{
+    SecondsSinceMidnight clock;
+    float last = clock();
+    QElapsedTimer wall;
+    wall.start();
+    int reads = 0;
+    while (wall.elapsed() < 2300) {
+        const float before = float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+        const float now = clock();
+        const float after = float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+        if (after < before)
+            continue;  // midnight passed
+        ++reads;
+        // float seconds near midnight's end are 8 ms apart, so allow a step either side
+        ASSERT_GE(now, before - 0.016f) << "read " << reads;
+        ASSERT_LE(now, after + 0.016f) << "read " << reads;
+        ASSERT_GE(now, last - 0.008f) << "read " << reads << ": the clock went back";
+        last = now;
+        QTest::qWait(7);
+    }
+    EXPECT_GT(reads, 100);
 }
 
 // Forty quick presses of the trip keys: forty sounds over eleven voices that

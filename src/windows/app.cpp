@@ -62,6 +62,16 @@ void ClockDriver::poll()
     longestTick_ = std::max(longestTick_, took.nsecsElapsed());
 }
 
+float SecondsSinceMidnight::operator()()
+{
+    if (!since_.isValid() || since_.elapsed() >= 1000) {
+        atStart_ = QTime::currentTime().msecsSinceStartOfDay();
+        since_.start();
+    }
+    constexpr qint64 kDay = 24 * 60 * 60 * 1000;
+    return float((atStart_ + since_.elapsed()) % kDay) / 1000.0f;
+}
+
 // ---- the program ----
 
 App::App(SoundService& soundService, Messages& messages, std::function<void(int)> endProcess)
@@ -74,7 +84,7 @@ App::App(SoundService& soundService, Messages& messages, std::function<void(int)
       endProcess_(std::move(endProcess))
 {
     drawing.piirto.setSink(&pl);
-    game.setClock([] { return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; });
+    game.setClock(SecondsSinceMidnight());
     timers.setDispatch([this](TimerId id) { game.dispatch(id); });
     pl.onClose = [this] { endProcess_(0); };
 

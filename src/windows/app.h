@@ -48,6 +48,19 @@ private:
     qint64 longestTick_ = 0;
 };
 
+// The random generator's seed: seconds since local midnight, to the
+// millisecond. Local time costs a time zone lookup and the lake reads this a
+// dozen times a tick, so it is looked up once a second and the monotonic
+// clock counts on from there.
+class SecondsSinceMidnight {
+public:
+    float operator()();
+
+private:
+    QElapsedTimer since_;
+    qint64 atStart_ = 0;  // milliseconds since midnight when since_ started
+};
+
 class App : public Windows, public SoundSettings {
 public:
     // endProcess ends the process at once; tests give one that only records.
