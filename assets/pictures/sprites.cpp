@@ -1363,7 +1363,7 @@ struct ArmFrame {
 // rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {{114, 50}, {120, 50}}},  // rest: hand on the ladle in the bucket, the fingers over the handle's end
-    {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
+    {113, {291, 197, {232, 44}, {160, 100}, {92, 145}, 30}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
     {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0, 0, 10}, {{130, 30}, {140, 40}}},  // phase 2: elbow down at her side, swinging
     {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {{139, 30}, {140, 30}}},  // phase 1: elbow back and low, lifting
 };
