@@ -402,6 +402,20 @@ QImage bodyPicture()
             row[x] = qRgba(c.red(), c.green(), c.blue(), 255);
         }
     }
+    // the jaw's shadow on the throat, deepest just under the chin and curving
+    // up to the sides of the neck, so the neck reads short under the face
+    for (int y = 0; y < 60; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = int(kNeckMirror) - 40; x <= int(kNeckMirror) + 40; ++x) {
+            if (qAlpha(row[x]) < 255)
+                continue;
+            const double across = (x + 0.5 - kNeckMirror) / 34;
+            const double below = y + 0.5 - (21 - 8 * across * across);  // under the jaw's curve
+            const double t = std::clamp(1 - below / 22, 0.0, 1.0) * std::clamp(1 - across * across, 0.0, 1.0);
+            const QColor c = shade(QColor(row[x]), 1 - 0.24 * t * t * (3 - 2 * t));
+            row[x] = qRgba(c.red(), c.green(), c.blue(), 255);
+        }
+    }
     return img;
 }
 
