@@ -962,7 +962,7 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
         }
         light *= (1 - 0.55 * fold) * (1 - 0.5 * smooth01(4, kSteamH, py));
         // a soft rim, greyer where it thins
-        light *= 0.5 + 0.5 * smooth01(0, 2.0, inside);
+        light *= 0.15 + 0.85 * smooth01(-0.5, 3.5, inside);
         light *= 1 - 0.7 * s.billows[front].faint;
         *tone = s.bright * std::clamp(light * 1.35, 0.0, 1.0) * (1 - 0.6 * tear);
         return true;
