@@ -212,8 +212,8 @@ constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(254, 88);
-// the arm hangs nearly straight, the hand resting on the top of her thigh
-constexpr QPointF kRestElbow(224, 212);
+// the arm hangs loose, the elbow a little out from her side, the hand resting on the top of her thigh
+constexpr QPointF kRestElbow(211, 206);
 constexpr QPointF kRestHand(200, 322);  // the wrist
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 // the far knee drawn up, its foot back under it: she lounges rather than lies stiff
