@@ -981,7 +981,7 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
         const double slope = (centre(hgt + 0.02) - centre(hgt - 0.02)) / (0.04 * rise);  // across per row
         const double half = (w.width / 2 * (0.45 + 0.8 * hgt) + 0.5) * std::sqrt(1 + slope * slope);
         const double across = 1 - std::abs(px - centre(hgt)) / half;
-        if (across <= 0 || noise(px / 3.0, py / 2.2, seed + 11) < 0.2 + 0.6 * smooth01(0.55, 1.0, hgt) - 0.3 * across)
+        if (across <= 0 || noise(px / 3.0, py / 2.2, seed + 11) < 0.12 + 0.5 * smooth01(0.7, 1.0, hgt) - 0.3 * across)
             continue;
         *tone = s.bright * (0.06 + 0.6 * smooth01(0, 0.8, across) * smooth01(1.0, 0.15, hgt));
         return true;
