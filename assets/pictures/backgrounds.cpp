@@ -266,6 +266,10 @@ QColor roomPixel(int x, int y, uint32_t seed)
 constexpr QPoint kBodyAt[2] = {{30, 220}, {80, 220}};
 constexpr QPoint kStoveAt[2] = {{400, 500}, {-30, 500}};
 constexpr QSize kStoveSize(168, 227);
+// the water bucket's place, and the middle of its base in its own picture
+constexpr QPoint kBucketAt[2] = {{20, 400}, {280, 400}};
+constexpr QPointF kBucketBase(90, 187);
+constexpr int kBucketW = 200;
 constexpr int kShadowBlur = 7;
 
 // Three box blurs in each direction: close to a Gaussian.
@@ -341,6 +345,17 @@ void addContactShadows(QImage& img, int player)
                 float& d = dark[size_t(y) * W + x];
                 d = std::max(d, float(0.75 * std::pow(std::min(1.0f, contact[size_t(y) * W + x] * 2.4f), 0.7f)));
             }
+        }
+    // the bucket set down on the boards: a dark rim of shade hugging its base
+    // and a softer pool spreading out from it, so it stands rather than floats
+    const double baseX = player == 0 ? kBucketAt[0].x() + kBucketBase.x() : kBucketAt[1].x() + kBucketW - 1 - kBucketBase.x();
+    const QPointF base(baseX, kBucketAt[player].y() + kBucketBase.y());
+    for (int y = int(base.y()) - 20; y < std::min(H, int(base.y()) + 20); ++y)
+        for (int x = std::max(0, int(base.x()) - 110); x < std::min(W, int(base.x()) + 110); ++x) {
+            const double pool = clamp01(1.3 - std::hypot((x - base.x()) / 90.0, (y - base.y() - 3) / 13.0));
+            const double rim = clamp01(1.7 - std::hypot((x - base.x()) / 72.0, (y - base.y() - 2) / 6.5));
+            float& d = dark[size_t(y) * W + x];
+            d = std::max(d, float(std::max(0.55 * pool * pool, 0.78 * rim)));
         }
     for (int y = 0; y < H; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));

@@ -370,15 +370,15 @@ void paintBeads(QPainter& p)
 }
 
 // The top of the neck, below the jaw, as the body picture draws it, with the
-// face's flush carried down it at 40 % and fading out into the body's own
-// neck before the picture ends. The face's outline takes it in, so each mood
+// face's flush carried down it, strong under the jaw and fading out into the
+// body's own neck at the picture's last row. The face's outline takes it in, so each mood
 // paints it. The body is drawn the same either side of the neck's middle
 // there, so this fits player 1's mirrored body as well.
 void paintNeck(QImage& img, const QColor& tint)
 {
     static const QImage body = bodyPicture();
     constexpr int kBodyDx = 260, kBodyDy = -120;  // the body's pixel under a face pixel, player 2's room
-    constexpr double kNeckTop = 126, kFlushTop = 138, kNeckEnd = 154;
+    constexpr double kNeckTop = 126, kFlushTop = 147, kNeckEnd = kFaceH;
     for (int y = int(kNeckTop); y < kFaceH; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < kFaceW; ++x) {
@@ -387,7 +387,8 @@ void paintNeck(QImage& img, const QColor& tint)
                 continue;
             const QColor c(body.pixel(at));
             const double down = std::clamp((kNeckEnd - (y + 0.5)) / (kNeckEnd - kFlushTop), 0.0, 1.0);
-            const double w = 0.4 * down * down * (3 - 2 * down);
+            const double side = std::clamp((21 - std::abs(x + 0.5 - kCx)) / 12, 0.0, 1.0);  // fading out to the strip's sides
+            const double w = 0.75 * down * down * (3 - 2 * down) * side * side * (3 - 2 * side);
             auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
             row[x] = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
                                       flushed(c.blueF(), tint.blueF()))

@@ -212,8 +212,8 @@ constexpr QPointF kNeckTop(326, 14);
 constexpr QPointF kNeckBase(322, 62);
 constexpr QPointF kThrowShoulder(352, 74);
 constexpr QPointF kRestShoulder(254, 88);
-// the arm hangs nearly straight, the hand resting on the top of her thigh
-constexpr QPointF kRestElbow(224, 212);
+// the arm hangs loose, the elbow a little out from her side, the hand resting on the top of her thigh
+constexpr QPointF kRestElbow(211, 206);
 constexpr QPointF kRestHand(200, 322);  // the wrist
 constexpr QPointF kNearHip = leaned(QPointF(258, 330)), kNearKnee(150, 452), kNearAnkle(82, 548);
 // the far knee drawn up, its foot back under it: she lounges rather than lies stiff
@@ -399,6 +399,20 @@ QImage bodyPicture()
             if (qAlpha(was[x]) < 255 || qAlpha(was[m]) < 255 || k <= 0)
                 continue;
             const QColor c = mix(QColor(was[x]), QColor(was[m]), k);
+            row[x] = qRgba(c.red(), c.green(), c.blue(), 255);
+        }
+    }
+    // the jaw's shadow on the throat, deepest just under the chin and curving
+    // up to the sides of the neck, so the neck reads short under the face
+    for (int y = 0; y < 60; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = int(kNeckMirror) - 40; x <= int(kNeckMirror) + 40; ++x) {
+            if (qAlpha(row[x]) < 255)
+                continue;
+            const double across = (x + 0.5 - kNeckMirror) / 34;
+            const double below = y + 0.5 - (21 - 8 * across * across);  // under the jaw's curve
+            const double t = std::clamp(1 - below / 22, 0.0, 1.0) * std::clamp(1 - across * across, 0.0, 1.0);
+            const QColor c = shade(QColor(row[x]), 1 - 0.24 * t * t * (3 - 2 * t));
             row[x] = qRgba(c.red(), c.green(), c.blue(), 255);
         }
     }

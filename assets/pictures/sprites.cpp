@@ -851,22 +851,22 @@ QImage ladleHeld()
     return img;
 }
 
-// Steam rising off the stones: lumpy billows, mostly a dim grey with a
-// little white high on their upper left, thinning to broken wisps where they
-// leave the stones, and thin curling wisps. Every lit pixel is a grey from
-// 0xB0 to 0xFF, so lightening what lies under it (bitwise OR) never tints it;
-// the billows' softness is in their greys, dimmest at the rim. It is always drawn mirrored, at the stove's own place: player 1's
-// room shows its drawn columns 0..111, player 2's room columns 30..121. The
-// cloud stays clear of both cuts, its sides rounded off before them, so
-// both rooms see the same puffs.
+// Steam bursting off the stones: a few big billows, the middle ones rising
+// highest, each shaded as a round volume lit from the upper left, so their
+// tops go white and their undersides and the folds between them a darker
+// grey. Near the stones the cloud tears into strands, and thin wisps curl off
+// it. Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies
+// under it (bitwise OR) never tints it. It is always drawn mirrored, at the
+// stove's own place: player 1's room shows its drawn columns 0..111, player
+// 2's room columns 30..121. The cloud keeps to the columns both rooms show.
 constexpr int kSteamW = 122, kSteamH = 34;
 
-// A billow: an oval in drawn columns and rows.
+// A billow: an oval in drawn columns and rows, `faint` for a thin puff.
 struct Billow {
-    double x, y, rx, ry;
+    double x, y, rx, ry, faint = 0;
 };
 
-// A wisp rising from its foot on the stones to its tip, swaying as it goes.
+// A wisp rising from its foot to its tip, swaying as it goes.
 struct Wisp {
     double x, foot, tip, width, sway;
 };
@@ -875,7 +875,8 @@ struct Wisp {
 struct SteamShape {
     std::vector<Billow> billows;
     std::vector<Wisp> wisps;
-    double bright;  // how white its middle gets, 0..1
+    double bright;  // how white its lit tops get, 0..1
+    double tear;    // the row below which the cloud tears into strands
     int seed;
 };
 
@@ -907,52 +908,82 @@ double smooth01(double e0, double e1, double x)
 }
 
 // Whether the steam covers a point, and how light it shows there, 0..1.
+// The billows are listed back to front: the frontmost one over a point shades
+// it as a ball lit from the upper left, and the ones in front of a billow
+// darken it where they stand over it, so each fold between them shows.
 bool steamAt(const SteamShape& s, double px, double py, double* tone)
 {
     const uint32_t seed = uint32_t(s.seed);
-    // the billows' edge: how far inside the nearest one, in pixels, with
-    // neighbours merging only where they nearly touch
-    double d = 1e9, lit = 0, core = 0;
-    for (const Billow& b : s.billows) {
+    // the rim: ragged on top, where puffs tear off; at the foot the cloud
+    // breaks into upright strands rising off the stones
+    const double rag = (0.8 + 1.6 * smooth01(24, 6, py)) * (fbm(px / 4.0, py / 3.5, seed + 1, 2) - 0.5);
+    const double tear = smooth01(s.tear + 3 * (noise(px / 6.0, 0.5, seed + 4) - 0.5), kSteamH + 2, py);
+    const bool strand = noise(px / 2.8, py / 9.0 + 0.25 * std::sin(px / 5.0), seed + 21) >= 0.15 + 0.7 * tear;
+    int front = -1;
+    double fu = 0, fv = 0, fr = 0, inside = 0;
+    for (int i = 0; i < int(s.billows.size()); ++i) {
+        const Billow& b = s.billows[i];
         const double u = (px - b.x) / b.rx, v = (py - b.y) / b.ry;
-        const double bd = (std::hypot(u, v) - 1) * std::min(b.rx, b.ry);
-        const double k = std::max(0.0, 2.5 - std::abs(d - bd)) / 2.5;
-        d = std::min(d, bd) - k * k * 0.6;
-        if (bd < 1) {  // lit on its upper left, white only in a small core there
-            lit = std::max(lit, std::clamp(1.1 - 0.6 * std::hypot(u + 0.35, v + 0.55), 0.0, 1.0));
-            core = std::max(core, std::exp(-(std::pow(u + 0.35, 2) + std::pow(v + 0.5, 2)) / 0.12));
+        const double r = std::hypot(u, v), size = std::min(b.rx, b.ry);
+        const double in = (1 - r) * size + rag;  // pixels inside its rim
+        if (in > 0) {
+            front = i;
+            fu = u;
+            fv = v;
+            fr = r;
+            inside = in;
         }
     }
-    // a bumpy rim, lumpier on top; near the stones the cloud thins and breaks up
-    const double foot = smooth01(22, kSteamH, py);
-    d += (2.4 + 2.2 * smooth01(20, 6, py)) * (fbm(px / 4.0, py / 4.0, seed, 2) - 0.5) + 6 * foot;
-    if (d < 0 && noise(px / 2.0, py / 2.0, seed + 3) >= 0.85 * foot) {
-        const double depth = smooth01(0, 6, -d);  // 0 at the rim, 1 well inside
-        *tone = s.bright * (0.03 + 0.3 * depth * (0.55 + 0.45 * lit) * (0.8 + 0.2 * fbm(px / 3.0, py / 3.0, seed + 9, 2))
-                            + 0.6 * core * smooth01(2, 7, -d)) * (1 - 0.4 * foot);
+    if (front >= 0 && (tear <= 0 || strand)) {
+        // the ball's face, blended with the face of the whole cloud so it
+        // reads as one mass lit from the upper left; a little lumpy
+        double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+        for (const Billow& b : s.billows) {
+            left = std::min(left, b.x - b.rx);
+            right = std::max(right, b.x + b.rx);
+            top = std::min(top, b.y - b.ry);
+            bottom = std::max(bottom, b.y + b.ry);
+        }
+        const double gu = (2 * px - left - right) / (right - left), gv = (2 * py - top - bottom) / (bottom - top);
+        auto lump = [&](double dx, double dy) { return fbm((px + dx) / 8.0, (py + dy) / 6.0, seed + 7, 2); };
+        const double lumpX = lump(1, 0) - lump(-1, 0), lumpY = lump(0, 1) - lump(0, -1);
+        const double r = std::min(fr, 1.0), nz = std::sqrt(1 - r * r);
+        const double nx = 0.65 * fu + 0.35 * gu + 1.8 * lumpX, ny = 0.65 * fv + 0.35 * gv + 1.8 * lumpY;
+        const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
+        const double lx = -0.45, ly = -0.75, lz = 0.5, ll = std::sqrt(lx * lx + ly * ly + lz * lz);
+        const double facing = (nx * lx + ny * ly + nz * lz) / (len * ll);
+        double light = std::pow(0.5 + 0.5 * facing, 3.0);
+        // the billows in front of this one darken it round their rims
+        double fold = 0;
+        for (int i = front + 1; i < int(s.billows.size()); ++i) {
+            const Billow& b = s.billows[i];
+            const double out = (std::hypot((px - b.x) / b.rx, (py - b.y) / b.ry) - 1) * std::min(b.rx, b.ry);
+            fold = std::max(fold, std::exp(-std::max(0.0, out) / 2.5));
+        }
+        light *= (1 - 0.55 * fold) * (1 - 0.5 * smooth01(4, kSteamH, py));
+        // a soft rim, greyer where it thins
+        light *= 0.15 + 0.85 * smooth01(-0.5, 3.5, inside);
+        light *= 1 - 0.7 * s.billows[front].faint;
+        *tone = s.bright * std::clamp(light * 1.35, 0.0, 1.0) * (1 - 0.6 * tear);
         return true;
     }
-    // the wisps: thin strands swaying as they rise and curling over at the
-    // top, tapering and breaking up into specks there, faint but for a
-    // brighter thread low down
+    // the wisps: thin threads off the stones, swaying as they rise and
+    // spreading, fading and curling over as they go, torn apart at the top
     for (const Wisp& w : s.wisps) {
         const double rise = w.foot - w.tip;
-        const double h = (w.foot - py) / rise;  // 0 at its foot, 1 at the tip
-        if (h < 0 || h > 1)
+        const double hgt = (w.foot - py) / rise;  // 0 at its foot, 1 at the tip
+        if (hgt < 0 || hgt > 1)
             continue;
         auto centre = [&](double t) {
             const double hook = smooth01(0.45, 1.0, t);
             return w.x + w.sway * (0.7 * std::sin(t * 5.0 + w.x) * t + 1.2 * hook * hook - 0.3);
         };
-        const double slope = (centre(h + 0.02) - centre(h - 0.02)) / (0.04 * rise);  // across per row
-        const double half = (w.width / 2 * (1 - 0.8 * h) + 0.45) * std::sqrt(1 + slope * slope);
-        const double across = 1 - std::abs(px - centre(h)) / half;
-        if (across <= 0 || noise(px / 1.6, py / 1.6, seed + 11) < 0.75 * smooth01(0.6, 1.0, h) + 0.5 * smooth01(0.1, 0.0, h))
+        const double slope = (centre(hgt + 0.02) - centre(hgt - 0.02)) / (0.04 * rise);  // across per row
+        const double half = (w.width / 2 * (0.45 + 0.8 * hgt) + 0.5) * std::sqrt(1 + slope * slope);
+        const double across = 1 - std::abs(px - centre(hgt)) / half;
+        if (across <= 0 || noise(px / 3.0, py / 2.2, seed + 11) < 0.12 + 0.5 * smooth01(0.7, 1.0, hgt) - 0.3 * across)
             continue;
-        const double thread = smooth01(0.5, 0.9, across) * smooth01(0.75, 0.2, h);
-        const double glint = smooth01(0.62, 0.82, noise(px / 2.5, py / 2.5, seed + 5));
-        *tone = s.bright * (0.03 + 0.1 * smooth01(0, 0.6, across) * (0.6 + 0.4 * noise(px / 3.0, py / 3.0, seed + 7))
-                            + thread * (0.35 + 0.6 * glint));
+        *tone = s.bright * (0.06 + 0.6 * smooth01(0, 0.8, across) * smooth01(1.0, 0.15, hgt));
         return true;
     }
     return false;
@@ -969,8 +1000,13 @@ QImage steam(const SteamShape& shape, const Pair& stove)
             double tone = 0;
             if (!steamAt(shape, i + 0.5, y + 0.5, &tone))
                 continue;
+            // over the stones no grey shows darker than their own light
+            // speckle lets it, so there the cloud keeps to its lighter greys
+            const bool overStones = stove.mask.pixel(i, y) == 0xFF000000;
+            if (overStones)
+                tone = 0.4 + 0.6 * tone;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
-            const int v = stove.mask.pixel(i, y) == 0xFF000000 ? neutralOver(grey, stove.sprite.pixel(i, y)) : grey;
+            const int v = overStones ? neutralOver(grey, stove.sprite.pixel(i, y)) : grey;
             reinterpret_cast<QRgb*>(img.scanLine(y))[kSteamW - 1 - i] = qRgb(v, v, v);  // stored unmirrored
         }
     }
@@ -1327,7 +1363,7 @@ struct ArmFrame {
 // rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {{114, 50}, {120, 50}}},  // rest: hand on the ladle in the bucket, the fingers over the handle's end
-    {113, {291, 197, {232, 44}, {126, 100}, {22, 147}, 44}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
+    {113, {291, 197, {232, 44}, {160, 100}, {92, 145}, 30}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
     {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0, 0, 10}, {{130, 30}, {140, 40}}},  // phase 2: elbow down at her side, swinging
     {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {{139, 30}, {140, 30}}},  // phase 1: elbow back and low, lifting
 };
@@ -1418,15 +1454,20 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({{{43, 18, 15, 13}, {63, 17, 15, 12}, {82, 17, 15, 12}, {100, 18, 15, 13},
-                                         {39, 26, 12, 10}, {58, 27, 11, 10}, {77, 27, 11, 10}, {98, 26, 13, 10},
-                                         {47, 8, 9, 7}, {66, 6, 9, 6}, {85, 7, 9, 6.5}, {34, 13, 7, 6}, {104, 11, 8, 7}, {30, 22, 7, 9}, {110, 22, 6, 9}},
-                                        {}, 1.0, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({{{43, 20, 15, 13}, {53, 9, 11, 8.5}, {36, 12, 8.5, 8.5},
-                                         {80, 20, 15, 13}, {88, 9, 10, 8}, {70, 10, 9, 7.5},
-                                         {62, 22, 11, 12}, {101, 19, 13, 14}, {104, 8, 6, 6}, {32, 21, 7, 9}, {109, 21, 6, 9}}, {}, 0.95, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({{}, {{35, 34, 14, 5, 3}, {45, 33, 3, 5, -6}, {63, 34, 8, 5, 5}, {75, 32, 0, 5.5, 8}, {93, 34, 16, 4.5, -4}, {103, 33, 6, 5, 4}},
-                                        0.9, 305}, stovePair)), 24);
+    add(out, 301, complementPair(steam({{{54, 12, 16, 12}, {86, 13, 13, 9}, {71, 13, 8, 7}, {60, 3.5, 7, 4}, {93, 7, 6, 4},
+                                         {106, 17, 10, 8}, {36, 18, 10, 9}, {115, 23, 7, 7}, {88, 22, 8, 4},
+                                         {46, 25, 13, 8}, {72, 24, 14, 9}, {96, 24, 13, 8},
+                                         {33, 30, 8, 5}, {58, 31, 13, 4}, {84, 31, 13, 4}, {108, 30, 9, 5},
+                                         {28, 8, 4, 1.8, 0.6}, {104, 3, 5, 1.8, 0.6}},
+                                        {{25, 22, 6, 3, -4}, {119, 19, 6, 2.5, 4}}, 1.0, 25, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({{{52, 13, 15, 13}, {86, 13, 13, 9}, {70, 14, 8, 8}, {58, 4, 7, 4}, {95, 7, 6, 4},
+                                         {104, 18, 9, 7}, {35, 21, 9, 8}, {113, 24, 6, 6}, {88, 22, 8, 4}, {96, 21, 6, 4},
+                                         {46, 26, 13, 7}, {74, 25, 13, 8}, {100, 27, 11, 6},
+                                         {34, 30, 8, 5}, {60, 31, 12, 4}, {86, 31, 13, 4}, {108, 31, 7, 4},
+                                         {76, 2, 5, 1.6, 0.6}, {29, 9, 4, 1.8, 0.6}},
+                                        {{27, 24, 8, 3, -4}, {116, 22, 10, 2.5, 4}}, 0.95, 23, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({{}, {{38, 33, 10, 4, 3}, {52, 30, 3, 4.5, -5}, {70, 26, 1, 5, 6}, {88, 28, 6, 4.5, -4}, {104, 30, 12, 4, 4}},
+                                        0.9, 40, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
