@@ -55,8 +55,8 @@ struct Span {
 // kBlock pixels, 64 blocks to a bit mask; a run of neighbouring blocks that
 // differ is trimmed to the exact pixels at its ends, so a moving sprite's
 // outline is not painted as its box, and joins the span before it when it
-// starts close after it. A row is read twice at most and written only where
-// it differs, while it is still in the cache.
+// starts close after it. A row is read twice at most, and written only
+// over its spans, while it is still in the cache.
 void copyDifferences(const QImage& from, QImage& to, const QRect& r, std::vector<Span>& spans)
 {
     constexpr int kChunk = 64 * kBlock;
