@@ -13,11 +13,11 @@ namespace hovla {
 
 namespace {
 
-constexpr int kBlock = 8;
+constexpr int kBlock = 16;
 
 // One bit for each block of kBlock pixels (the last may be short) where the
-// rows at a and b differ; 64 blocks at most. Whole blocks are compared two
-// wide words at a time where the processor has them.
+// rows at a and b differ; 64 blocks at most. Whole blocks are compared in
+// wide words where the processor has them.
 uint64_t differingBlocks(const QRgb* a, const QRgb* b, int pixels)
 {
     uint64_t mask = 0;
@@ -27,8 +27,9 @@ uint64_t differingBlocks(const QRgb* a, const QRgb* b, int pixels)
     for (; (i + 1) * kBlock <= pixels; ++i) {
         const auto* p = reinterpret_cast<const __m128i*>(a + i * kBlock);
         const auto* q = reinterpret_cast<const __m128i*>(b + i * kBlock);
-        const __m128i x = _mm_or_si128(_mm_xor_si128(_mm_loadu_si128(p), _mm_loadu_si128(q)),
-                                       _mm_xor_si128(_mm_loadu_si128(p + 1), _mm_loadu_si128(q + 1)));
+        __m128i x = zero;
+        for (int k = 0; k < kBlock / 4; ++k)
+            x = _mm_or_si128(x, _mm_xor_si128(_mm_loadu_si128(p + k), _mm_loadu_si128(q + k)));
         mask |= uint64_t(_mm_movemask_epi8(_mm_cmpeq_epi8(x, zero)) != 0xFFFF) << i;
     }
 #endif
