@@ -65,8 +65,15 @@ expect_wood() {  # a warm pixel of the room picture, not the empty white view
 
 wait_for "Strandok by Tuvrikon 2004"
 sleep 0.5
-# The first key finds player 1 in no state to go on, and the menu opens.
-xdotool key x
+# The first key finds player 1 in no state to go on, and the menu opens. On a
+# busy machine the window may not take keys yet: press again until the box is up.
+for _ in $(seq 20); do
+    xdotool key x
+    for _ in $(seq 10); do
+        xdotool search --onlyvisible --name "^Hovla$" >/dev/null 2>&1 && break 2
+        sleep 0.1
+    done
+done
 wait_for "^Hovla$"
 dismiss "^Hovla$"
 menu_shows
