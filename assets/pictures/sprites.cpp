@@ -1353,19 +1353,19 @@ struct ArmFrame {
     ArmPose pose;
     QPointF overBody[2];
 };
-// The swing, each stage plain at a glance by where the elbow is: the ladle
-// comes up out of the bucket with the elbow drawn back low at her side, the
-// forearm across her and the wrist cocked up under the load, the hand at the
-// handle's end (phase 1); the elbow comes forward under the shoulder, the
-// forearm level and the hand still on the grip (phase 2); the arm stretches out straight
-// towards the stove as the wrist bends right over to tip the bowl (phase 3).
-// The hands sit on the held ladle's handle, halfway between where the two
-// rooms put it.
+// The swing, each stage plain at a glance by where the elbow is and the hand
+// working out along the handle towards the stove: wound up with the elbow
+// drawn back low behind her side and the wrist cocked back under the load
+// (phase 1); the elbow lifted off her waist to bust height, the forearm
+// slanting down to the grip (phase 2); the arm thrown out nearly straight
+// across her front, the fist out past her other arm, the wrist tipping the
+// bowl (phase 3). The hands sit on the held ladle's handle, halfway between
+// where the two rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {{114, 50}, {120, 50}}},  // rest: hand on the ladle in the bucket, the fingers over the handle's end
-    {113, {291, 197, {232, 44}, {160, 100}, {92, 145}, 30}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0, 0, 10}, {{130, 30}, {140, 40}}},  // phase 2: elbow down at her side, swinging
-    {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {{139, 30}, {140, 30}}},  // phase 1: elbow back and low, lifting
+    {113, {291, 197, {232, 42}, {157, 117}, {61, 145}, 28}, {{119, 30}, {120, 30}}},  // phase 3: thrown out, tipping
+    {115, {295, 215, {217, 39}, {223, 117}, {105, 150}, 4, 0, 6}, {{130, 30}, {140, 40}}},  // phase 2: elbow up at bust height
+    {117, {296, 247, {208, 46}, {242, 156}, {109, 174}, -34, 0, 15}, {{139, 30}, {140, 30}}},  // phase 1: wound up, elbow back and low
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1376,8 +1376,9 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
     QImage arm = armPicture(frame.pose).convertToFormat(QImage::Format_ARGB32);
     const QImage under = body.convertToFormat(QImage::Format_ARGB32);
     const QImage shape = arm.copy();
-    const double upperArm = std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
-                                       frame.pose.elbow.y() - frame.pose.shoulder.y());
+    // an upper arm seen end on, the elbow coming forward, melts in no less than a long one
+    const double upperArm = std::max(110.0, std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
+                                                       frame.pose.elbow.y() - frame.pose.shoulder.y()));
     for (int y = 0; y < arm.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(arm.scanLine(y));
         for (int x = 0; x < arm.width(); ++x) {
@@ -1406,6 +1407,19 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
                             edge = std::min(edge, std::hypot(dx, dy));
                     }
                 melt = std::max(melt, std::clamp(1 - (edge - 1) / 5, 0.0, 1.0) * std::clamp(melt * 2, 0.0, 1.0));
+            }
+            // away from the shoulder, a darker rim where the arm lies over her body
+            // or her other arm, so the limbs stay apart
+            if (melt < 0.5 && qAlpha(row[x]) == 255) {
+                double rim = 3;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const QPoint q(x + dx, y + dy);
+                        if (!shape.rect().contains(q) || qAlpha(shape.pixel(q)) < 128)
+                            rim = std::min(rim, std::hypot(dx, dy));
+                    }
+                const double k = 1 - 0.28 * std::clamp(2.6 - rim, 0.0, 1.0) * (1 - 2 * melt);
+                row[x] = qRgba(int(qRed(row[x]) * k), int(qGreen(row[x]) * k), int(qBlue(row[x]) * k), 255);
             }
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
