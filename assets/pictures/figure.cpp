@@ -472,8 +472,11 @@ QImage armPicture(const ArmPose& pose)
     const QPointF side(-dir.y(), dir.x());
     Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
     // the arm grows out of the slope from the neck: its top a flat deltoid
-    // flush with the body's shoulder line, not a ball sitting on it
-    arm.parts[0] = {pose.shoulder + QPointF(-10, 6), lerp(pose.shoulder, pose.elbow, 0.32), 16, 19};
+    // flush with the body's shoulder line, not a ball sitting on it; an arm
+    // hanging down takes over the shoulder's round, one reaching across keeps inside it
+    const double over = std::clamp(2 + 0.16 * (pose.elbow.x() - pose.shoulder.x()), -10.0, 2.0);
+    arm.parts[0] = {pose.shoulder + QPointF(over, 6), lerp(pose.shoulder, pose.elbow, 0.32), 16 + (over + 10) / 12,
+                    19};
     arm.parts[1].ra = 18;
     if (pose.back > 0) {
         // the back of the upper arm, on the side away from her

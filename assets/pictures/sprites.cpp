@@ -851,32 +851,33 @@ QImage ladleHeld()
     return img;
 }
 
-// Steam bursting off the stones: a few big billows, the middle ones rising
-// highest, each shaded as a round volume lit from the upper left, so their
-// tops go white and their undersides and the folds between them a darker
-// grey. Near the stones the cloud tears into strands, and thin wisps curl off
-// it. Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies
+// Steam bursting off the stones: soft round lumps heaped up off the stones
+// and rising, lit from the upper left in a few broad, smooth shades: white
+// tops, a light grey body, greyer undersides and folds between the lumps.
+// Low down the cloud thins into the stones instead of ending in an edge.
+// Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies
 // under it (bitwise OR) never tints it. It is always drawn mirrored, at the
 // stove's own place: player 1's room shows its drawn columns 0..111, player
 // 2's room columns 30..121. The cloud keeps to the columns both rooms show.
 constexpr int kSteamW = 122, kSteamH = 34;
 
-// A billow: an oval in drawn columns and rows, `faint` for a thin puff.
+// A lump: an oval in drawn columns and rows, `faint` for a thin puff.
 struct Billow {
     double x, y, rx, ry, faint = 0;
 };
 
-// A wisp rising from its foot to its tip, swaying as it goes.
+// A wisp rising from its foot to its tip: it leans `lean` columns over its
+// height, sways `sway` columns to and fro and is `width` wide at its foot.
 struct Wisp {
-    double x, foot, tip, width, sway;
+    double x, foot, tip, width, sway, lean = 0, strength = 1;
 };
 
-// One frame: billows, wisps, or both.
+// One frame: lumps, wisps, or both.
 struct SteamShape {
     std::vector<Billow> billows;
     std::vector<Wisp> wisps;
     double bright;  // how white its lit tops get, 0..1
-    double tear;    // the row below which the cloud tears into strands
+    double thin;    // the row below which the cloud thins into the stones
     int seed;
 };
 
@@ -907,18 +908,21 @@ double smooth01(double e0, double e1, double x)
     return t * t * (3 - 2 * t);
 }
 
+// Light, 0..1, gathered into three broad shades with soft steps between them.
+double shades(double light)
+{
+    return 0.05 + 0.4 * smooth01(0.44, 0.52, light) + 0.55 * smooth01(0.76, 0.84, light);
+}
+
 // Whether the steam covers a point, and how light it shows there, 0..1.
-// The billows are listed back to front: the frontmost one over a point shades
-// it as a ball lit from the upper left, and the ones in front of a billow
+// The lumps are listed back to front: the frontmost one over a point shades
+// it as a ball lit from the upper left, and the ones in front of a lump
 // darken it where they stand over it, so each fold between them shows.
 bool steamAt(const SteamShape& s, double px, double py, double* tone)
 {
     const uint32_t seed = uint32_t(s.seed);
-    // the rim: ragged on top, where puffs tear off; at the foot the cloud
-    // breaks into upright strands rising off the stones
-    const double rag = (0.8 + 1.6 * smooth01(24, 6, py)) * (fbm(px / 4.0, py / 3.5, seed + 1, 2) - 0.5);
-    const double tear = smooth01(s.tear + 3 * (noise(px / 6.0, 0.5, seed + 4) - 0.5), kSteamH + 2, py);
-    const bool strand = noise(px / 2.8, py / 9.0 + 0.25 * std::sin(px / 5.0), seed + 21) >= 0.15 + 0.7 * tear;
+    // the rim wavers a little, slowly, so no lump is a drawn oval
+    const double rag = 1.2 * (noise(px / 7.0, py / 6.0, seed + 1) - 0.5);
     int front = -1;
     double fu = 0, fv = 0, fr = 0, inside = 0;
     for (int i = 0; i < int(s.billows.size()); ++i) {
@@ -934,9 +938,11 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
             inside = in;
         }
     }
-    if (front >= 0 && (tear <= 0 || strand)) {
-        // the ball's face, blended with the face of the whole cloud so it
-        // reads as one mass lit from the upper left; a little lumpy
+    // low down the steam thins, more and more of the stones showing through
+    const double thin = smooth01(s.thin, kSteamH + 1, py + 4 * (noise(px / 9.0, 0.5, seed + 4) - 0.5));
+    if (front >= 0) {
+        // the lump's face, blended with the face of the whole cloud so it
+        // reads as one mass lit from the upper left
         double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
         for (const Billow& b : s.billows) {
             left = std::min(left, b.x - b.rx);
@@ -945,45 +951,44 @@ bool steamAt(const SteamShape& s, double px, double py, double* tone)
             bottom = std::max(bottom, b.y + b.ry);
         }
         const double gu = (2 * px - left - right) / (right - left), gv = (2 * py - top - bottom) / (bottom - top);
-        auto lump = [&](double dx, double dy) { return fbm((px + dx) / 8.0, (py + dy) / 6.0, seed + 7, 2); };
-        const double lumpX = lump(1, 0) - lump(-1, 0), lumpY = lump(0, 1) - lump(0, -1);
         const double r = std::min(fr, 1.0), nz = std::sqrt(1 - r * r);
-        const double nx = 0.65 * fu + 0.35 * gu + 1.8 * lumpX, ny = 0.65 * fv + 0.35 * gv + 1.8 * lumpY;
+        const double nx = 0.7 * fu + 0.3 * gu, ny = 0.7 * fv + 0.3 * gv;
         const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
         const double lx = -0.45, ly = -0.75, lz = 0.5, ll = std::sqrt(lx * lx + ly * ly + lz * lz);
         const double facing = (nx * lx + ny * ly + nz * lz) / (len * ll);
-        double light = std::pow(0.5 + 0.5 * facing, 3.0);
-        // the billows in front of this one darken it round their rims
+        double light = 0.5 + 0.5 * facing;
+        // the lumps in front of this one shade it round their rims
         double fold = 0;
         for (int i = front + 1; i < int(s.billows.size()); ++i) {
             const Billow& b = s.billows[i];
             const double out = (std::hypot((px - b.x) / b.rx, (py - b.y) / b.ry) - 1) * std::min(b.rx, b.ry);
-            fold = std::max(fold, std::exp(-std::max(0.0, out) / 2.5));
+            fold = std::max(fold, std::exp(-std::max(0.0, out) / 2.0));
         }
-        light *= (1 - 0.55 * fold) * (1 - 0.5 * smooth01(4, kSteamH, py));
-        // a soft rim, greyer where it thins
-        light *= 0.15 + 0.85 * smooth01(-0.5, 3.5, inside);
+        light *= 1 - 0.45 * fold;
+        light *= 1 - 0.3 * smooth01(8, kSteamH, py);  // the underside in the shadow of the cloud
+        light *= 0.55 + 0.45 * smooth01(-0.5, 2.0, inside);  // a soft, greyer rim
         light *= 1 - 0.7 * s.billows[front].faint;
-        *tone = s.bright * std::clamp(light * 1.35, 0.0, 1.0) * (1 - 0.6 * tear);
+        *tone = s.bright * shades(light) * (1 - 0.8 * thin);
         return true;
     }
-    // the wisps: thin threads off the stones, swaying as they rise and
-    // spreading, fading and curling over as they go, torn apart at the top
+    // the wisps: threads off the stones, leaning and swaying as they rise,
+    // tapering and fading towards their tips
     for (const Wisp& w : s.wisps) {
         const double rise = w.foot - w.tip;
         const double hgt = (w.foot - py) / rise;  // 0 at its foot, 1 at the tip
         if (hgt < 0 || hgt > 1)
             continue;
-        auto centre = [&](double t) {
-            const double hook = smooth01(0.45, 1.0, t);
-            return w.x + w.sway * (0.7 * std::sin(t * 5.0 + w.x) * t + 1.2 * hook * hook - 0.3);
-        };
+        auto centre = [&](double t) { return w.x + w.lean * t + w.sway * std::sin(t * 4.2 + w.x * 0.7) * t; };
         const double slope = (centre(hgt + 0.02) - centre(hgt - 0.02)) / (0.04 * rise);  // across per row
-        const double half = (w.width / 2 * (0.45 + 0.8 * hgt) + 0.5) * std::sqrt(1 + slope * slope);
+        const double half = (w.width / 2 * (1 - 0.7 * hgt) + 0.45) * std::sqrt(1 + slope * slope);
         const double across = 1 - std::abs(px - centre(hgt)) / half;
-        if (across <= 0 || noise(px / 3.0, py / 2.2, seed + 11) < 0.12 + 0.5 * smooth01(0.7, 1.0, hgt) - 0.3 * across)
+        if (across <= 0)
             continue;
-        *tone = s.bright * (0.06 + 0.6 * smooth01(0, 0.8, across) * smooth01(1.0, 0.15, hgt));
+        // the tip frays: there the thread breaks up a little
+        if (hgt > 0.7 && noise(px / 2.0, py / 2.5, seed + 11) < 0.6 * smooth01(0.7, 1.0, hgt))
+            continue;
+        const double lit = smooth01(0, 0.7, across) * smooth01(1.05, 0.35, hgt) * smooth01(-0.1, 0.25, hgt);
+        *tone = s.bright * w.strength * (0.08 + 0.92 * lit);
         return true;
     }
     return false;
@@ -1004,7 +1009,7 @@ QImage steam(const SteamShape& shape, const Pair& stove)
             // speckle lets it, so there the cloud keeps to its lighter greys
             const bool overStones = stove.mask.pixel(i, y) == 0xFF000000;
             if (overStones)
-                tone = 0.4 + 0.6 * tone;
+                tone = 0.3 + 0.7 * tone;
             const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
             const int v = overStones ? neutralOver(grey, stove.sprite.pixel(i, y)) : grey;
             reinterpret_cast<QRgb*>(img.scanLine(y))[kSteamW - 1 - i] = qRgb(v, v, v);  // stored unmirrored
@@ -1353,19 +1358,19 @@ struct ArmFrame {
     ArmPose pose;
     QPointF overBody[2];
 };
-// The swing, each stage plain at a glance by where the elbow is: the ladle
-// comes up out of the bucket with the elbow drawn back low at her side, the
-// forearm across her and the wrist cocked up under the load, the hand at the
-// handle's end (phase 1); the elbow comes forward under the shoulder, the
-// forearm level and the hand still on the grip (phase 2); the arm stretches out straight
-// towards the stove as the wrist bends right over to tip the bowl (phase 3).
-// The hands sit on the held ladle's handle, halfway between where the two
-// rooms put it.
+// The swing, each stage plain at a glance by where the elbow is and the hand
+// working out along the handle towards the stove: wound up with the elbow
+// drawn back low behind her side and the wrist cocked back under the load
+// (phase 1); the elbow lifted off her waist to bust height, the forearm
+// slanting down to the grip (phase 2); the arm thrown out nearly straight
+// across her front, the fist out past her other arm, the wrist tipping the
+// bowl (phase 3). The hands sit on the held ladle's handle, halfway between
+// where the two rooms put it.
 const ArmFrame kArmFrames[] = {
     {111, {266, 132, {235, 24}, {150, 64}, {42, 84}, 0, 7}, {{114, 50}, {120, 50}}},  // rest: hand on the ladle in the bucket, the fingers over the handle's end
-    {113, {291, 197, {232, 44}, {160, 100}, {92, 145}, 30}, {{119, 30}, {120, 30}}},  // phase 3: stretched out, tipping
-    {115, {295, 215, {217, 39}, {185, 158}, {94, 144}, 0, 0, 10}, {{130, 30}, {140, 40}}},  // phase 2: elbow down at her side, swinging
-    {117, {296, 247, {204, 46}, {229, 156}, {101, 174}, -26}, {{139, 30}, {140, 30}}},  // phase 1: elbow back and low, lifting
+    {113, {291, 197, {232, 42}, {157, 117}, {61, 145}, 28}, {{119, 30}, {120, 30}}},  // phase 3: thrown out, tipping
+    {115, {295, 215, {217, 39}, {223, 117}, {105, 150}, 4, 0, 6}, {{130, 30}, {140, 40}}},  // phase 2: elbow up at bust height
+    {117, {296, 247, {208, 46}, {242, 156}, {109, 174}, -34, 0, 15}, {{139, 30}, {140, 30}}},  // phase 1: wound up, elbow back and low
 };
 
 // The arm laid over the body it is drawn on: its soft edges blend into the
@@ -1376,8 +1381,9 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
     QImage arm = armPicture(frame.pose).convertToFormat(QImage::Format_ARGB32);
     const QImage under = body.convertToFormat(QImage::Format_ARGB32);
     const QImage shape = arm.copy();
-    const double upperArm = std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
-                                       frame.pose.elbow.y() - frame.pose.shoulder.y());
+    // an upper arm seen end on, the elbow coming forward, melts in no less than a long one
+    const double upperArm = std::max(110.0, std::hypot(frame.pose.elbow.x() - frame.pose.shoulder.x(),
+                                                       frame.pose.elbow.y() - frame.pose.shoulder.y()));
     for (int y = 0; y < arm.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(arm.scanLine(y));
         for (int x = 0; x < arm.width(); ++x) {
@@ -1406,6 +1412,19 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
                             edge = std::min(edge, std::hypot(dx, dy));
                     }
                 melt = std::max(melt, std::clamp(1 - (edge - 1) / 5, 0.0, 1.0) * std::clamp(melt * 2, 0.0, 1.0));
+            }
+            // away from the shoulder, a darker rim where the arm lies over her body
+            // or her other arm, so the limbs stay apart
+            if (melt < 0.5 && qAlpha(row[x]) == 255) {
+                double rim = 3;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const QPoint q(x + dx, y + dy);
+                        if (!shape.rect().contains(q) || qAlpha(shape.pixel(q)) < 128)
+                            rim = std::min(rim, std::hypot(dx, dy));
+                    }
+                const double k = 1 - 0.28 * std::clamp(2.6 - rim, 0.0, 1.0) * (1 - 2 * melt);
+                row[x] = qRgba(int(qRed(row[x]) * k), int(qGreen(row[x]) * k), int(qBlue(row[x]) * k), 255);
             }
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
             auto ch = [&](int top, int body) { return int(std::lround(top * a + body * (1 - a))); };
@@ -1453,20 +1472,22 @@ std::vector<Bitmap> spritePictures()
     add(out, 207, complementPair(water()), 24);
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
-    // the steam: a large dense cloud, a smaller one, then a few wisps risen off the stones
-    add(out, 301, complementPair(steam({{{54, 12, 16, 12}, {86, 13, 13, 9}, {71, 13, 8, 7}, {60, 3.5, 7, 4}, {93, 7, 6, 4},
-                                         {106, 17, 10, 8}, {36, 18, 10, 9}, {115, 23, 7, 7}, {88, 22, 8, 4},
-                                         {46, 25, 13, 8}, {72, 24, 14, 9}, {96, 24, 13, 8},
-                                         {33, 30, 8, 5}, {58, 31, 13, 4}, {84, 31, 13, 4}, {108, 30, 9, 5},
-                                         {28, 8, 4, 1.8, 0.6}, {104, 3, 5, 1.8, 0.6}},
-                                        {{25, 22, 6, 3, -4}, {119, 19, 6, 2.5, 4}}, 1.0, 25, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({{{52, 13, 15, 13}, {86, 13, 13, 9}, {70, 14, 8, 8}, {58, 4, 7, 4}, {95, 7, 6, 4},
-                                         {104, 18, 9, 7}, {35, 21, 9, 8}, {113, 24, 6, 6}, {88, 22, 8, 4}, {96, 21, 6, 4},
-                                         {46, 26, 13, 7}, {74, 25, 13, 8}, {100, 27, 11, 6},
-                                         {34, 30, 8, 5}, {60, 31, 12, 4}, {86, 31, 13, 4}, {108, 31, 7, 4},
-                                         {76, 2, 5, 1.6, 0.6}, {29, 9, 4, 1.8, 0.6}},
-                                        {{27, 24, 8, 3, -4}, {116, 22, 10, 2.5, 4}}, 0.95, 23, 303}, stovePair)), 24);
-    add(out, 305, complementPair(steam({{}, {{38, 33, 10, 4, 3}, {52, 30, 3, 4.5, -5}, {70, 26, 1, 5, 6}, {88, 28, 6, 4.5, -4}, {104, 30, 12, 4, 4}},
+    // the steam: a large cloud heaped up off the stones and rising highest in
+    // the middle, then it parts into three puffs risen higher, then a few
+    // wisps drift up off the stones
+    add(out, 301, complementPair(steam({{{33, 24, 10, 8}, {110, 23, 9, 9}, {42, 21, 11, 9}, {101, 19, 11, 9},
+                                         {72, 10, 14, 10}, {58, 7, 9, 7}, {86, 8, 10, 8}, {70, 3.5, 8, 4},
+                                         {71, 19, 19, 10}, {52, 25, 12, 6}, {90, 26, 13, 7}, {70, 26, 16, 5.5}},
+                                        {}, 1.0, 22, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({{{44, 27, 16, 5, 0.5}, {96, 27, 16, 5, 0.5},
+                                         {40, 15, 14, 11}, {48, 8, 8, 6}, {34, 21, 9, 7},
+                                         {75, 9, 14, 9}, {69, 3.5, 8, 4}, {81, 16, 10, 7},
+                                         {104, 14, 12, 11}, {99, 21, 9, 6}, {70, 27, 12, 5, 0.4}},
+                                        {}, 0.95, 22, 303}, stovePair)), 24);
+    add(out, 305, complementPair(steam({{},
+                                        {{40, 31, 6, 3.5, 2, 7, 0.75}, {46, 30, 14, 2.5, -2, 3, 0.55}, {52, 31, 2, 4.5, 3, -6, 0.9},
+                                         {58, 29, 17, 2, 1, 2, 0.45}, {75, 28, 0, 4, 3, 10, 0.85},
+                                         {88, 27, 11, 2.5, -2, -3, 0.55}, {104, 30, 4, 3.5, 2, 5, 0.75}},
                                         0.9, 40, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
