@@ -33,9 +33,16 @@ void eggCoords(double x, double y, double& u, double& v)
     v = y < kMid ? (y - kMid) / (kMid - kTop) : (y - kMid) / (kChin - kMid);
 }
 
+// Where a mood's flush lies: `even` is how much of it covers the whole face
+// beside the cheeks, the nose and the forehead, `jaw` how much of it stays on
+// the jaw and the chin.
+struct Flush {
+    double even, jaw;
+};
+
 // How strongly the heat shows at a point of the face, up to 1: most on the
 // cheeks, the nose and the forehead, least down the chin.
-double flushAt(double x, double y)
+double flushAt(double x, double y, const Flush& f)
 {
     auto spot = [&](double cx, double cy, double rx, double ry) {
         const double dx = (x - cx) / rx, dy = (y - cy) / ry;
@@ -48,12 +55,12 @@ double flushAt(double x, double y)
     double u, v;
     eggCoords(x, y, u, v);
     const double chin = std::clamp((v - 0.5) / 0.5, 0.0, 1.0);
-    return (0.6 + 0.4 * heat) * (1 - 0.85 * chin * chin * (3 - 2 * chin));
+    return (f.even + (1 - f.even) * heat) * (1 - (1 - f.jaw) * chin * chin * (3 - 2 * chin));
 }
 
 // The egg shaded as a rounded surface, in the body's skin multiplied by the
 // mood's tint (white keeps the body's own skin).
-void paintEgg(QImage& img, const QColor& tint)
+void paintEgg(QImage& img, const QColor& tint, const Flush& flush, bool softEdge)
 {
     const double lx = 0.0, ly = -0.55, lz = 0.83;
     const double hl = std::hypot(lx, ly, lz + 1);
@@ -83,15 +90,17 @@ void paintEgg(QImage& img, const QColor& tint)
             }
             // the heat's flush: strongest on the cheeks, the nose and the
             // forehead, fading towards the jaw and the hairline
-            const double w = flushAt(x + 0.5, y + 0.5);
+            const double w = flushAt(x + 0.5, y + 0.5, flush);
             auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
             c = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
                                  flushed(c.blueF(), tint.blueF()));
             // the outline's edge: fully opaque, in the skin a shade deeper where the
             // pixel is only partly covered, so the hard edge reads as a soft rim
             // (none over the neck, where the chin runs on into it)
-            c = mix(c, shade(c, 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0) * (1 - overNeck));
-            row[x] = qRgb(c.red(), c.green(), c.blue());
+            c = mix(c, shade(c, softEdge ? 0.9 : 0.8), std::clamp((1 - cover) * 2, 0.0, 1.0) * (1 - overNeck));
+            // a soft edge lets the outline's partly covered pixels show what lies behind
+            row[x] = softEdge ? qPremultiply(qRgba(c.red(), c.green(), c.blue(), int(std::lround(cover * 255))))
+                              : qRgb(c.red(), c.green(), c.blue());
         }
     }
 }
@@ -196,14 +205,15 @@ Brow browFor(Mood mood, int side)
 {
     switch (mood) {
     case Mood::Smile: return {75, 75, 4};
-    case Mood::Straight: return {60, 63, 7};  // raised high
+    case Mood::Straight: return {69, 73, 5};  // lifted a little at the inner ends
     case Mood::Frown: return {80, 71, 1};     // drawn together
     case Mood::Crooked: return side == 0 ? Brow{81, 71, 1} : Brow{68, 73, 5};
     }
     return {75, 75, 4};
 }
 
-void paintEye(QPainter& p, double ex, int side, Mood mood)
+// `lidSkin` is the skin just above the eye, for a lid drawn down over it.
+void paintEye(QPainter& p, double ex, int side, Mood mood, const QColor& lidSkin)
 {
     const double out = side == 0 ? -1 : 1;  // towards the ear
     // lid shadow
@@ -219,8 +229,8 @@ void paintEye(QPainter& p, double ex, int side, Mood mood)
     p.drawPath(eye);
     p.save();
     p.setClipPath(eye);
-    const bool rolled = mood == Mood::Crooked;
-    const QPointF iris(ex + (rolled ? 6 * out - 2 : 0), kEyeY + (rolled ? -4 : 0));
+    const bool dazed = mood == Mood::Crooked;  // both lids heavy, halfway down
+    const QPointF iris(ex, kEyeY + (dazed ? 1 : 0));
     QRadialGradient ig(iris, 5.5);
     ig.setColorAt(0, shade(kIris, 1.3));
     ig.setColorAt(1, shade(kIris, 0.6));
@@ -232,11 +242,33 @@ void paintEye(QPainter& p, double ex, int side, Mood mood)
     p.drawEllipse(iris + QPointF(-1.6, -1.8), 1.2, 1.2);
     p.setBrush(QColor(90, 50, 40, 60));  // the upper lid's shadow on the eyeball
     p.drawRect(QRectF(ex - 14, kEyeY - 8, 28, 4));
-    p.restore();
-    // upper lid line and lashes
+    // the lowered lid's edge: a shallow curve across the middle of the iris
     QPainterPath lid;
     lid.moveTo(ex - 11 * out, kEyeY + 1);
-    lid.cubicTo(ex - 5 * out, kEyeY - 7, ex + 6 * out, kEyeY - 7, ex + 12 * out, kEyeY - 1);
+    if (dazed) {
+        lid.cubicTo(ex - 5 * out, kEyeY - 1, ex + 6 * out, kEyeY - 1.5, ex + 12 * out, kEyeY - 1);
+        QPainterPath cover = lid;
+        cover.lineTo(ex + 14 * out, kEyeY - 10);
+        cover.lineTo(ex - 13 * out, kEyeY - 10);
+        cover.closeSubpath();
+        QLinearGradient g(0, kEyeY - 7, 0, kEyeY);
+        g.setColorAt(0, lidSkin);
+        g.setColorAt(1, shade(lidSkin, 0.82));  // darker where it rounds down over the eye
+        p.setBrush(g);
+        p.drawPath(cover);
+    } else {
+        lid.cubicTo(ex - 5 * out, kEyeY - 7, ex + 6 * out, kEyeY - 7, ex + 12 * out, kEyeY - 1);
+    }
+    p.restore();
+    if (dazed) {  // the crease of the lid, where it used to open
+        QPainterPath crease;
+        crease.moveTo(ex - 10 * out, kEyeY - 1);
+        crease.cubicTo(ex - 5 * out, kEyeY - 8, ex + 6 * out, kEyeY - 8, ex + 12 * out, kEyeY - 2);
+        p.setPen(QPen(QColor(110, 40, 30, 120), 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(crease);
+    }
+    // upper lid line and lashes
     p.setPen(QPen(QColor(44, 24, 18), 1.8, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(lid);
@@ -244,7 +276,9 @@ void paintEye(QPainter& p, double ex, int side, Mood mood)
     for (int i = 0; i < 4; ++i) {
         const double t = 0.45 + i * 0.18;
         const QPointF at = lid.pointAtPercent(t);
-        p.drawLine(at, at + QPointF(out * (1.5 + i * 0.8), -2.6 - i * 0.3));
+        // heavy lids let the lashes hang out and down
+        p.drawLine(at, at + (dazed ? QPointF(out * (2 + i * 0.8), 1.2 + i * 0.3)
+                                   : QPointF(out * (1.5 + i * 0.8), -2.6 - i * 0.3)));
     }
     // the brow: a soft arch, thinner at the outer end
     const Brow b = browFor(mood, side);
@@ -269,17 +303,47 @@ void paintNose(QPainter& p)
 }
 
 // Lips: a soft rose upper and a fuller lower lip along the mood's line.
+// Getting warm: the lips parted in a small round puff, the corners down a little.
+void paintPuff(QPainter& p)
+{
+    const double cx = kCx, cy = 129;
+    QPainterPath open;  // the opening between the lips
+    open.moveTo(cx - 8, cy + 3.5);
+    open.cubicTo(cx - 5, cy - 2, cx + 5, cy - 2, cx + 8, cy + 3.5);
+    open.cubicTo(cx + 5, cy + 5, cx - 5, cy + 5, cx - 8, cy + 3.5);
+    QPainterPathStroker lips;
+    lips.setWidth(5);
+    lips.setJoinStyle(Qt::RoundJoin);
+    QPainterPath shape = lips.createStroke(open).united(open);
+    QLinearGradient g(0, cy - 6, 0, cy + 8);
+    g.setColorAt(0, shade(kLip, 0.85));
+    g.setColorAt(0.55, kLip);
+    g.setColorAt(1, shade(kLip, 1.12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(shape);
+    QRadialGradient inside(QPointF(cx, cy + 2.5), 8);
+    inside.setColorAt(0, QColor(46, 10, 14));
+    inside.setColorAt(1, QColor(96, 26, 30));
+    p.setPen(QPen(QColor(80, 18, 24), 1.2));
+    p.setBrush(inside);
+    p.drawPath(open);
+    p.setPen(Qt::NoPen);  // light on the lower lip
+    p.setBrush(softSpot(QPointF(cx + 2, cy + 6), 3.5, QColor(255, 220, 220, 130)));
+    p.drawEllipse(QPointF(cx + 2, cy + 6), 3.5, 1.6);
+}
+
 void paintMouth(QPainter& p, Mood mood)
 {
+    if (mood == Mood::Straight)
+        return paintPuff(p);
     QPainterPath line;  // the parting of the lips
     switch (mood) {
     case Mood::Smile:
         line.moveTo(51, 123);
         line.cubicTo(58, 133, 74, 133, 81, 123);
         break;
-    case Mood::Straight:  // pressed flat
-        line.moveTo(49, 128);
-        line.lineTo(83, 128);
+    case Mood::Straight:
         break;
     case Mood::Frown:
         line.moveTo(45, 134);
@@ -362,37 +426,59 @@ void paintSweat(QPainter& p)
     sweatDrop(p, QPointF(36, 114), 1.0);
 }
 
-// The first sweat: small beads at the temples, just under the hair.
+// The first sweat: one small drop at the temple, just under the hair.
 void paintBeads(QPainter& p)
 {
-    sweatDrop(p, QPointF(104, 66), 0.6);
-    sweatDrop(p, QPointF(27, 76), 0.5);
+    sweatDrop(p, QPointF(103, 67), 0.7);
 }
 
-// The top of the neck, below the jaw, as the body picture draws it, with the
-// face's flush carried down it, strong under the jaw and fading out into the
-// body's own neck at the picture's last row. The face's outline takes it in, so each mood
-// paints it. The body is drawn the same either side of the neck's middle
-// there, so this fits player 1's mirrored body as well.
-void paintNeck(QImage& img, const QColor& tint)
+// Whether a point lies inside the egg's outline.
+bool inEgg(double x, double y)
+{
+    double u, v;
+    eggCoords(x, y, u, v);
+    return std::hypot(u, v) < 1;
+}
+
+// The top of the neck, below the jaw, as the body picture draws it, across the
+// neck's whole width. Under each stretch of jaw the neck takes the jaw's own
+// flush and it fades out down to the picture's last row, where the body's neck
+// carries on unflushed. The face's outline takes it in, so each mood paints it.
+void paintNeck(QImage& img, const QColor& tint, const Flush& flush)
 {
     static const QImage body = bodyPicture();
     constexpr int kBodyDx = 260, kBodyDy = -120;  // the body's pixel under a face pixel, player 2's room
-    constexpr double kNeckTop = 126, kFlushTop = 147, kNeckEnd = kFaceH;
-    for (int y = int(kNeckTop); y < kFaceH; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < kFaceW; ++x) {
-            const QPoint at(x + kBodyDx, y + kBodyDy);
-            if (std::abs(x + 0.5 - kCx) > 21 || !body.rect().contains(at) || qAlpha(body.pixel(at)) < 255)
+    constexpr int kBodyMirror = 389;               // the same in player 1's room, the body mirrored
+    constexpr int kNeckTop = 126;
+    constexpr double kHalf = 38;  // wider than the neck: its own edge ends it
+    for (int x = 0; x < kFaceW; ++x) {
+        const double cx = x + 0.5;
+        if (std::abs(cx - kCx) > kHalf)
+            continue;
+        int jawRow = kNeckTop;  // the last row of the face in this column
+        while (jawRow + 1 < kFaceH && inEgg(cx, jawRow + 1.5))
+            ++jawRow;
+        const double atJaw = flushAt(cx, jawRow + 0.5, flush);
+        const double side = std::clamp((kHalf - std::abs(cx - kCx)) / 6, 0.0, 1.0);
+        for (int y = kNeckTop; y < kFaceH; ++y) {
+            // the body under this pixel in player 2's room, and mirrored in player 1's:
+            // only where the two agree, so the neck's own edge is the body's in either room
+            const QPoint at(x + kBodyDx, y + kBodyDy), mirrored(kBodyMirror - x, y + kBodyDy);
+            if (!body.rect().contains(at) || !body.rect().contains(mirrored))
                 continue;
-            const QColor c(body.pixel(at));
-            const double down = std::clamp((kNeckEnd - (y + 0.5)) / (kNeckEnd - kFlushTop), 0.0, 1.0);
-            const double side = std::clamp((21 - std::abs(x + 0.5 - kCx)) / 12, 0.0, 1.0);  // fading out to the strip's sides
-            const double w = 0.75 * down * down * (3 - 2 * down) * side * side * (3 - 2 * side);
-            auto flushed = [&](double skin, double t) { return skin * (1 - w * (1 - t)); };
-            row[x] = QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
-                                      flushed(c.blueF(), tint.blueF()))
-                         .rgb();
+            const QRgb a = body.pixel(at), b = body.pixel(mirrored);
+            if (qAlpha(a) < 255 || qAlpha(b) < 255 || std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                                                 std::abs(qBlue(a) - qBlue(b)) > 24)
+                continue;
+            const QColor c((qRed(a) + qRed(b)) / 2, (qGreen(a) + qGreen(b)) / 2, (qBlue(a) + qBlue(b)) / 2);
+            // from the jaw's own flush under the jaw to none on the last row
+            // (held longer under the jaw, the neck's skin being paler than the face's)
+            const double t = std::pow(std::clamp((y + 0.5 - jawRow) / (kFaceH - jawRow), 0.0, 1.0), 1.5);
+            const double w = std::min(1.0, atJaw * 1.6) * (1 - t * t * (3 - 2 * t)) * side;
+            auto flushed = [&](double skin, double k) { return skin * (1 - w * (1 - k)); };
+            img.setPixel(x, y, QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
+                                                flushed(c.blueF(), tint.blueF()))
+                                   .rgb());
         }
     }
 }
@@ -402,14 +488,18 @@ void paintNeck(QImage& img, const QColor& tint)
 QImage facePicture(const QColor& tint, Mood mood)
 {
     QImage img = canvas(kFaceW, kFaceH);
-    paintNeck(img, tint);
+    // the worst heat reddens the whole lower face, and its outline is softened
+    // against the wall so the deep red does not show a stepped jaw
+    const bool hottest = mood == Mood::Crooked;
+    const Flush flush = hottest ? Flush{0.55, 0.55} : Flush{0.6, 0.15};
+    paintNeck(img, tint, flush);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         paintEars(p, tint);
     }
     QImage egg = canvas(kFaceW, kFaceH);
-    paintEgg(egg, tint);
+    paintEgg(egg, tint, flush, hottest || mood == Mood::Straight);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(0, 0, egg);
@@ -421,8 +511,10 @@ QImage facePicture(const QColor& tint, Mood mood)
     p.setBrush(chinShadow);
     p.drawEllipse(QPointF(kCx, 148), 30, 6);
     paintCheeks(p, mood);
-    paintEye(p, kCx - kEyeDx, 0, mood);
-    paintEye(p, kCx + kEyeDx, 1, mood);
+    for (int side = 0; side < 2; ++side) {
+        const double ex = kCx + (side == 0 ? -kEyeDx : kEyeDx);
+        paintEye(p, ex, side, mood, QColor(egg.pixel(int(ex), int(kEyeY - 8))));
+    }
     paintNose(p);
     paintMouth(p, mood);
     if (mood == Mood::Straight)
