@@ -851,33 +851,36 @@ QImage ladleHeld()
     return img;
 }
 
-// Steam bursting off the stones: soft round lumps heaped up off the stones
-// and rising, lit from the upper left in a few broad, smooth shades: white
-// tops, a light grey body, greyer undersides and folds between the lumps.
-// Low down the cloud thins into the stones instead of ending in an edge.
-// Every lit pixel is a grey from 0xB0 to 0xFF, so lightening what lies
-// under it (bitwise OR) never tints it. It is always drawn mirrored, at the
+// Steam bursting off the stones: soft masses of vapour with no outline, their
+// rims breaking up into specks and small rags, a little lighter where they
+// face the light from the upper left and greyer underneath. Low down the
+// cloud breaks up over the stones instead of ending in an edge. Every lit
+// pixel is a grey from 0xC0 to 0xFF, so lightening what lies under it
+// (bitwise OR) never tints it, and over the stones it keeps to near whites
+// so their speckle hardly comes through. It is always drawn mirrored, at the
 // stove's own place: player 1's room shows its drawn columns 0..111, player
 // 2's room columns 30..121. The cloud keeps to the columns both rooms show.
 constexpr int kSteamW = 122, kSteamH = 34;
 
-// A lump: an oval in drawn columns and rows, `faint` for a thin puff.
-struct Billow {
-    double x, y, rx, ry, faint = 0;
+// A mass of vapour: its centre and reach in drawn columns and rows. Masses
+// that overlap melt into one.
+struct Puff {
+    double x, y, rx, ry, weight = 1;
 };
 
-// A wisp rising from its foot to its tip: it leans `lean` columns over its
-// height, sways `sway` columns to and fro and is `width` wide at its foot.
+// A wisp rising from its foot to its tip in a gentle S: it leans `lean`
+// columns over its height, swings `sway` columns to and fro and is `width`
+// wide at its foot, thinning and fading out towards its tip.
 struct Wisp {
     double x, foot, tip, width, sway, lean = 0, strength = 1;
 };
 
-// One frame: lumps, wisps, or both.
+// One frame: masses, wisps, or both.
 struct SteamShape {
-    std::vector<Billow> billows;
+    std::vector<Puff> puffs;
     std::vector<Wisp> wisps;
-    double bright;  // how white its lit tops get, 0..1
-    double thin;    // the row below which the cloud thins into the stones
+    double fade;      // the row below which the cloud breaks up over the stones
+    double thinning;  // how far its top thins and tears apart, 0..1
     int seed;
 };
 
@@ -908,90 +911,79 @@ double smooth01(double e0, double e1, double x)
     return t * t * (3 - 2 * t);
 }
 
-// Light, 0..1, gathered into three broad shades with soft steps between them.
-double shades(double light)
+// How thick the masses stand at a point: 0.5 on the rim of a lone one.
+double puffField(const SteamShape& s, double px, double py)
 {
-    return 0.05 + 0.4 * smooth01(0.44, 0.52, light) + 0.55 * smooth01(0.76, 0.84, light);
+    double f = 0;
+    for (const Puff& p : s.puffs) {
+        const double u = (px - p.x) / p.rx, v = (py - p.y) / p.ry;
+        f += p.weight * 0.5 * std::exp(1.1 * (1 - u * u - v * v));
+    }
+    return f;
 }
 
-// Whether the steam covers a point, and how light it shows there, 0..1.
-// The lumps are listed back to front: the frontmost one over a point shades
-// it as a ball lit from the upper left, and the ones in front of a lump
-// darken it where they stand over it, so each fold between them shows.
-bool steamAt(const SteamShape& s, double px, double py, double* tone)
+// How thick the wisps stand at a point, 0..1.
+double wispField(const SteamShape& s, double px, double py)
 {
-    const uint32_t seed = uint32_t(s.seed);
-    // the rim wavers a little, slowly, so no lump is a drawn oval
-    const double rag = 1.2 * (noise(px / 7.0, py / 6.0, seed + 1) - 0.5);
-    int front = -1;
-    double fu = 0, fv = 0, fr = 0, inside = 0;
-    for (int i = 0; i < int(s.billows.size()); ++i) {
-        const Billow& b = s.billows[i];
-        const double u = (px - b.x) / b.rx, v = (py - b.y) / b.ry;
-        const double r = std::hypot(u, v), size = std::min(b.rx, b.ry);
-        const double in = (1 - r) * size + rag;  // pixels inside its rim
-        if (in > 0) {
-            front = i;
-            fu = u;
-            fv = v;
-            fr = r;
-            inside = in;
-        }
-    }
-    // low down the steam thins, more and more of the stones showing through
-    const double thin = smooth01(s.thin, kSteamH + 1, py + 4 * (noise(px / 9.0, 0.5, seed + 4) - 0.5));
-    if (front >= 0) {
-        // the lump's face, blended with the face of the whole cloud so it
-        // reads as one mass lit from the upper left
-        double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
-        for (const Billow& b : s.billows) {
-            left = std::min(left, b.x - b.rx);
-            right = std::max(right, b.x + b.rx);
-            top = std::min(top, b.y - b.ry);
-            bottom = std::max(bottom, b.y + b.ry);
-        }
-        const double gu = (2 * px - left - right) / (right - left), gv = (2 * py - top - bottom) / (bottom - top);
-        const double r = std::min(fr, 1.0), nz = std::sqrt(1 - r * r);
-        const double nx = 0.7 * fu + 0.3 * gu, ny = 0.7 * fv + 0.3 * gv;
-        const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
-        const double lx = -0.45, ly = -0.75, lz = 0.5, ll = std::sqrt(lx * lx + ly * ly + lz * lz);
-        const double facing = (nx * lx + ny * ly + nz * lz) / (len * ll);
-        double light = 0.5 + 0.5 * facing;
-        // the lumps in front of this one shade it round their rims
-        double fold = 0;
-        for (int i = front + 1; i < int(s.billows.size()); ++i) {
-            const Billow& b = s.billows[i];
-            const double out = (std::hypot((px - b.x) / b.rx, (py - b.y) / b.ry) - 1) * std::min(b.rx, b.ry);
-            fold = std::max(fold, std::exp(-std::max(0.0, out) / 2.0));
-        }
-        light *= 1 - 0.45 * fold;
-        light *= 1 - 0.3 * smooth01(8, kSteamH, py);  // the underside in the shadow of the cloud
-        light *= 0.55 + 0.45 * smooth01(-0.5, 2.0, inside);  // a soft, greyer rim
-        light *= 1 - 0.7 * s.billows[front].faint;
-        *tone = s.bright * shades(light) * (1 - 0.8 * thin);
-        return true;
-    }
-    // the wisps: threads off the stones, leaning and swaying as they rise,
-    // tapering and fading towards their tips
+    double best = 0;
     for (const Wisp& w : s.wisps) {
         const double rise = w.foot - w.tip;
-        const double hgt = (w.foot - py) / rise;  // 0 at its foot, 1 at the tip
-        if (hgt < 0 || hgt > 1)
+        const double t = (w.foot - py) / rise;  // 0 at its foot, 1 at the tip
+        if (t < -0.1 || t > 1.05)
             continue;
-        auto centre = [&](double t) { return w.x + w.lean * t + w.sway * std::sin(t * 4.2 + w.x * 0.7) * t; };
-        const double slope = (centre(hgt + 0.02) - centre(hgt - 0.02)) / (0.04 * rise);  // across per row
-        const double half = (w.width / 2 * (1 - 0.7 * hgt) + 0.45) * std::sqrt(1 + slope * slope);
-        const double across = 1 - std::abs(px - centre(hgt)) / half;
+        const double phase = w.x * 0.37;
+        auto centre = [&](double h) {
+            return w.x + w.lean * h + w.sway * (std::sin(std::numbers::pi * 1.8 * h + phase) - std::sin(phase));
+        };
+        const double slope = (centre(t + 0.02) - centre(t - 0.02)) / (0.04 * rise);  // across per row
+        const double half = (w.width / 2 * (1 - 0.35 * t) + 0.4) * std::sqrt(1 + slope * slope);
+        const double across = 1 - std::abs(px - centre(t)) / half;
         if (across <= 0)
             continue;
-        // the tip frays: there the thread breaks up a little
-        if (hgt > 0.7 && noise(px / 2.0, py / 2.5, seed + 11) < 0.6 * smooth01(0.7, 1.0, hgt))
-            continue;
-        const double lit = smooth01(0, 0.7, across) * smooth01(1.05, 0.35, hgt) * smooth01(-0.1, 0.25, hgt);
-        *tone = s.bright * w.strength * (0.08 + 0.92 * lit);
-        return true;
+        const double along = smooth01(-0.1, 0.12, t) * (1 - 0.8 * smooth01(0.2, 1.0, t));
+        best = std::max(best, w.strength * std::exp(-2.2 * (1 - across) * (1 - across)) * along);
     }
-    return false;
+    return best;
+}
+
+// Whether the steam covers a pixel, and how light it shows there, 0..1.
+bool steamAt(const SteamShape& s, int ix, int iy, double* tone)
+{
+    const uint32_t seed = uint32_t(s.seed);
+    const double px = ix + 0.5, py = iy + 0.5;
+    // low down it thins out over the stones, unevenly
+    const double fade = 1 - smooth01(s.fade, kSteamH + 2, py + 16 * (fbm(px / 9.0, py / 6.0, seed + 4, 2) - 0.5));
+    const double rag = 0.7 * (fbm(px / 7.0, py / 5.0, seed, 3) - 0.5) + 0.3 * (noise(px / 2.5, py / 2.5, seed + 5) - 0.5);
+    double d = 0, thick = 0;
+    if (!s.puffs.empty()) {
+        // the vapour shows lighter where it stands thicker; it thins as it rises
+        const double f = puffField(s, px, py) * fade * (1 - s.thinning * smooth01(kSteamH * 0.6, 0, py));
+        d = (1 - std::exp(-1.4 * f)) + (0.7 + s.thinning) * rag;
+        thick = smooth01(0, 1, std::log2(std::max(f, 1e-3) / 0.5) / 2.2);
+    }
+    const double w = wispField(s, px, py);
+    if (w > 0) {
+        const double dw = w + 0.3 * rag;
+        if (dw > d) {
+            d = dw;
+            thick = 0.6 * w;
+        }
+    }
+    // across the rim the vapour scatters into specks, a little clumped
+    const double edge = (d - 0.5) / 0.28;
+    if (edge < -1)
+        return false;
+    if (edge < 1) {
+        const double grain = 0.7 * noise(ix, iy, seed + 7) + 0.3 * noise(px / 2.3, py / 2.3, seed + 8);
+        if (grain >= smooth01(-1, 1, edge))
+            return false;
+    }
+    const double high = 1 - py / kSteamH;  // the top catches the light
+    const double under = smooth01(kSteamH * 0.4, kSteamH, py);  // the underside, in the cloud's own shadow
+    const double t = 0.15 + 0.55 * thick + 0.2 * high - 0.35 * under + 0.3 * (fbm(px / 5.0, py / 4.0, seed + 2, 2) - 0.5)
+                     - 0.35 * (1 - smooth01(-1, 1, edge));  // the loose specks round the rim greyer
+    *tone = std::clamp(t, 0.0, 1.0);
+    return true;
 }
 
 // `stove` is the stove pair as stored: the cloud lies over its stones in both
@@ -1003,14 +995,14 @@ QImage steam(const SteamShape& shape, const Pair& stove)
     for (int y = 0; y < kSteamH; ++y) {
         for (int i = 0; i < kSteamW; ++i) {
             double tone = 0;
-            if (!steamAt(shape, i + 0.5, y + 0.5, &tone))
+            if (!steamAt(shape, i, y, &tone))
                 continue;
-            // over the stones no grey shows darker than their own light
-            // speckle lets it, so there the cloud keeps to its lighter greys
+            // over the stones it keeps to near whites: a grey there would
+            // let their colours speckle through
             const bool overStones = stove.mask.pixel(i, y) == 0xFF000000;
             if (overStones)
-                tone = 0.3 + 0.7 * tone;
-            const int grey = 0xB0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xB0)));
+                tone = 0.5 + 0.5 * tone;
+            const int grey = 0xC0 + int(std::lround(std::clamp(tone, 0.0, 1.0) * (0xFF - 0xC0)));
             const int v = overStones ? neutralOver(grey, stove.sprite.pixel(i, y)) : grey;
             reinterpret_cast<QRgb*>(img.scanLine(y))[kSteamW - 1 - i] = qRgb(v, v, v);  // stored unmirrored
         }
@@ -1475,20 +1467,18 @@ std::vector<Bitmap> spritePictures()
     // the steam: a large cloud heaped up off the stones and rising highest in
     // the middle, then it parts into three puffs risen higher, then a few
     // wisps drift up off the stones
-    add(out, 301, complementPair(steam({{{33, 24, 10, 8}, {110, 23, 9, 9}, {42, 21, 11, 9}, {101, 19, 11, 9},
-                                         {72, 10, 14, 10}, {58, 7, 9, 7}, {86, 8, 10, 8}, {70, 3.5, 8, 4},
-                                         {71, 19, 19, 10}, {52, 25, 12, 6}, {90, 26, 13, 7}, {70, 26, 16, 5.5}},
-                                        {}, 1.0, 22, 301}, stovePair)), 24);
-    add(out, 303, complementPair(steam({{{44, 27, 16, 5, 0.5}, {96, 27, 16, 5, 0.5},
-                                         {40, 15, 14, 11}, {48, 8, 8, 6}, {34, 21, 9, 7},
-                                         {75, 9, 14, 9}, {69, 3.5, 8, 4}, {81, 16, 10, 7},
-                                         {104, 14, 12, 11}, {99, 21, 9, 6}, {70, 27, 12, 5, 0.4}},
-                                        {}, 0.95, 22, 303}, stovePair)), 24);
+    add(out, 301, complementPair(steam({{{71, 23, 42, 10}, {70, 14, 21, 10}, {61, 9, 11, 6}, {81, 8, 11, 6},
+                                         {70, 5, 8, 4}, {48, 14, 13, 8}, {36, 19, 11, 8}, {28, 24, 6, 6},
+                                         {94, 13, 13, 8}, {106, 18, 10, 8}, {114, 23, 6, 6}},
+                                        {}, 20, 0, 301}, stovePair)), 24);
+    add(out, 303, complementPair(steam({{{71, 24, 44, 11}, {70, 16, 28, 9}, {69, 9, 17, 7}, {67, 4, 11, 4},
+                                         {45, 15, 10, 7, 0.9}, {97, 15, 10, 7, 0.9}},
+                                        {}, 23, 0.3, 303}, stovePair)), 24);
     add(out, 305, complementPair(steam({{},
-                                        {{40, 31, 6, 3.5, 2, 7, 0.75}, {46, 30, 14, 2.5, -2, 3, 0.55}, {52, 31, 2, 4.5, 3, -6, 0.9},
-                                         {58, 29, 17, 2, 1, 2, 0.45}, {75, 28, 0, 4, 3, 10, 0.85},
-                                         {88, 27, 11, 2.5, -2, -3, 0.55}, {104, 30, 4, 3.5, 2, 5, 0.75}},
-                                        0.9, 40, 305}, stovePair)), 24);
+                                        {{40, 31, 3, 11, 3, 4, 1.0}, {53, 30, 11, 9, -2.5, 2, 0.9},
+                                         {65, 32, 0, 12, 3.5, -4, 1.05}, {79, 30, 5, 11, -3, 5, 1.0},
+                                         {92, 31, 13, 9, 2.5, -3, 0.9}, {104, 32, 2, 11, -3, 3, 0.95}},
+                                        30, 0, 305}, stovePair)), 24);
     add(out, 307, opaquePair(lakeStrip(), QColor(20, 120, 220)), 24);
     add(out, 309, opaquePair(cabin(), QColor(240, 70, 10)), 24);
     add(out, 311, complementPair(walker()), 24);
