@@ -427,32 +427,34 @@ namespace {
 // four curled fingers side by side across the grip, the thumb over them.
 void paintFist(QImage& img, QPointF wrist, QPointF hand, QPointF dir, QPointF side, double curl)
 {
-    const Limbs palm{{{wrist, hand + dir * 2, 12.5, 13.5}, {hand - side * 3, hand + side * 4, 12, 12}}, 6};
+    // no bigger than her other hand
+    constexpr double k = 0.8;
+    const Limbs palm{{{wrist, hand + dir * 2, 12.5 * k, 13.5 * k}, {hand - side * 3 * k, hand + side * 4 * k, 12 * k, 12 * k}}, 6 * k};
     paintLimbs(img, palm, [](double, double, double d, double s, double e) { return skinAt(d, s, e); });
     // index finger nearest the thumb, the little finger shortest and thinnest
     const double across[4] = {-10.5, -3.5, 3.5, 10};
     const double radius[4] = {4.1, 4.3, 4.1, 3.5};
     const double reach[4] = {12, 13, 12.5, 10.5};
     for (int i = 3; i >= 0; --i) {
-        const QPointF base = hand + side * across[i] + dir * 1;
-        const QPointF tip = base + dir * (reach[i] + curl);
-        const Limbs finger{{{base - dir * 4, tip, radius[i] + 0.6, radius[i]},
-                            {tip, tip - dir * 3 + side * 0.5, radius[i] * 0.9, radius[i] * 0.8}},
-                           1.5};
+        const QPointF base = hand + side * across[i] * k + dir * 1;
+        const QPointF tip = base + dir * (reach[i] + curl) * k;
+        const Limbs finger{{{base - dir * 4 * k, tip, (radius[i] + 0.6) * k, radius[i] * k},
+                            {tip, tip - dir * 3 * k + side * 0.5 * k, radius[i] * 0.9 * k, radius[i] * 0.8 * k}},
+                           1.5 * k};
         castShadow(img, finger, 3, 0.32, dir * 0.8 + side * 1.2);
         paintLimbs(img, finger, [&](double x, double y, double d, double s, double e) {
             QColor c = skinAt(d * 0.9 + 0.1, s, e);
             // the middle joint: a faint crease across the finger
-            const QPointF q = QPointF(x, y) - (base + dir * (reach[i] * 0.55));
+            const QPointF q = QPointF(x, y) - (base + dir * (reach[i] * 0.55 * k));
             const double a = q.x() * dir.x() + q.y() * dir.y();
             c = shade(c, 1 - 0.12 * std::exp(-a * a / 1.6));
             return c;
         });
     }
     // the thumb, wrapped over the handle from the index side
-    const QPointF thumbBase = hand - dir * 6 - side * 13;
-    const QPointF thumbTip = hand + dir * 9 - side * 10;
-    const Limbs thumb{{{thumbBase, thumbTip, 5.5, 4.3}}, 2};
+    const QPointF thumbBase = hand + (-dir * 6 - side * 13) * k;
+    const QPointF thumbTip = hand + (dir * 9 - side * 10) * k;
+    const Limbs thumb{{{thumbBase, thumbTip, 5.5 * k, 4.3 * k}}, 2 * k};
     castShadow(img, thumb, 4, 0.45, side * 1.5);
     paintLimbs(img, thumb, [](double, double, double d, double s, double e) { return skinAt(d, s, e); });
 }
@@ -468,7 +470,7 @@ QImage armPicture(const ArmPose& pose)
     const QPointF along = fore / std::hypot(fore.x(), fore.y());
     const QPointF dir(along.x() * std::cos(turn) - along.y() * std::sin(turn),
                       along.x() * std::sin(turn) + along.y() * std::cos(turn));
-    const QPointF wrist = pose.hand - dir * 16;
+    const QPointF wrist = pose.hand - dir * 13;
     const QPointF side(-dir.y(), dir.x());
     Limbs arm = armLimbs(pose.shoulder, pose.elbow, wrist, 1.0);
     // the arm grows out of the slope from the neck: its top a flat deltoid
@@ -484,7 +486,7 @@ QImage armPicture(const ArmPose& pose)
         QPointF out = QPointF(-up.y(), up.x()) / std::hypot(up.x(), up.y());
         if (out.x() < 0)
             out = -out;
-        arm.parts.push_back({lerp(pose.shoulder, pose.elbow, 0.2) + out * pose.back * 0.8,
+        arm.parts.push_back({lerp(pose.shoulder, pose.elbow, 0.38) + out * pose.back * 0.3,
                              lerp(pose.shoulder, pose.elbow, 0.92) + out * pose.back * 0.6, 16, 13});
     }
     paintLimbs(img, arm, [&](double x, double y, double d, double s, double e) {

@@ -1415,7 +1415,9 @@ Pair armPair(const ArmFrame& frame, const QImage& body)
                         if (!shape.rect().contains(q) || qAlpha(shape.pixel(q)) < 128)
                             rim = std::min(rim, std::hypot(dx, dy));
                     }
-                const double k = 1 - 0.28 * std::clamp(2.6 - rim, 0.0, 1.0) * (1 - 2 * melt);
+                // deeper round the fist, so it stays apart from the arm hanging under it
+                const double fist = std::hypot(x - frame.pose.hand.x(), y - frame.pose.hand.y()) < 22 ? 0.42 : 0.28;
+                const double k = 1 - fist * std::clamp(2.6 - rim, 0.0, 1.0) * (1 - 2 * melt);
                 row[x] = qRgba(int(qRed(row[x]) * k), int(qGreen(row[x]) * k), int(qBlue(row[x]) * k), 255);
             }
             const double a = qAlpha(row[x]) / 255.0 * (1 - melt);
@@ -1465,8 +1467,8 @@ std::vector<Bitmap> spritePictures()
     add(out, 209, opaquePair(ladleResting(), kRoomMatte), 1);
     add(out, 211, opaquePair(ladleHeld(), kRoomMatte), 1);
     // the steam: a large cloud heaped up off the stones and rising highest in
-    // the middle, then it parts into three puffs risen higher, then a few
-    // wisps drift up off the stones
+    // the middle, then one column rising off them, thinning and tearing at its
+    // top, then a few wisps drift up off the stones
     add(out, 301, complementPair(steam({{{71, 23, 42, 10}, {70, 14, 21, 10}, {61, 9, 11, 6}, {81, 8, 11, 6},
                                          {70, 5, 8, 4}, {48, 14, 13, 8}, {36, 19, 11, 8}, {28, 24, 6, 6},
                                          {94, 13, 13, 8}, {106, 18, 10, 8}, {114, 23, 6, 6}},
