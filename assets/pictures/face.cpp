@@ -472,9 +472,8 @@ void paintNeck(QImage& img, const QColor& tint, const Flush& flush)
                 continue;
             const QColor c((qRed(a) + qRed(b)) / 2, (qGreen(a) + qGreen(b)) / 2, (qBlue(a) + qBlue(b)) / 2);
             // from the jaw's own flush under the jaw to none on the last row
-            // (held longer under the jaw, the neck's skin being paler than the face's)
-            const double t = std::pow(std::clamp((y + 0.5 - jawRow) / (kFaceH - jawRow), 0.0, 1.0), 1.5);
-            const double w = std::min(1.0, atJaw * 1.6) * (1 - t * t * (3 - 2 * t)) * side;
+            const double t = std::clamp((y + 0.5 - jawRow) / (kFaceH - jawRow), 0.0, 1.0);
+            const double w = std::min(1.0, atJaw * 1.3) * (1 - t * t * (3 - 2 * t)) * side;
             auto flushed = [&](double skin, double k) { return skin * (1 - w * (1 - k)); };
             img.setPixel(x, y, QColor::fromRgbF(flushed(c.redF(), tint.redF()), flushed(c.greenF(), tint.greenF()),
                                                 flushed(c.blueF(), tint.blueF()))
@@ -491,7 +490,7 @@ QImage facePicture(const QColor& tint, Mood mood)
     // the worst heat reddens the whole lower face, and its outline is softened
     // against the wall so the deep red does not show a stepped jaw
     const bool hottest = mood == Mood::Crooked;
-    const Flush flush = hottest ? Flush{0.55, 0.55} : Flush{0.6, 0.15};
+    const Flush flush = hottest ? Flush{0.55, 0.3} : Flush{0.6, 0.15};
     paintNeck(img, tint, flush);
     {
         QPainter p(&img);
