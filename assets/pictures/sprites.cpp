@@ -418,32 +418,100 @@ Oval bucketFloor()
     return Oval::of(both.adjusted(-2, -1, 2, 2));
 }
 
-// Whether the water lies on (x, y) of the bucket's picture at some level in
-// either room: the wood there is wet and must stay dark.
-bool wetInside(double x, double y)
+QImage water();
+
+// Where the water may lie on a picture placed in each room at `at`, mirrored
+// or not: per pixel, the bits that every lit water pixel ever over it has
+// set, at every level in both rooms. The water lightens what is under it, so
+// whatever is drawn there within those bits leaves the water as it is.
+struct WaterOver {
+    int width = 0;
+    std::vector<QRgb> bits;
+    std::vector<bool> wet;
+    bool wetAt(int x, int y) const { return wet[size_t(y) * width + x]; }
+    QRgb bitsAt(int x, int y) const { return bits[size_t(y) * width + x]; }
+};
+
+WaterOver waterOver(QSize size, const QPoint (&at)[2], const bool (&mirrored)[2])
 {
+    const QImage w = complementPair(water()).sprite;
+    const size_t n = size_t(size.width()) * size.height();
+    WaterOver out{size.width(), std::vector<QRgb>(n, 0xFFFFFF), std::vector<bool>(n, false)};
     for (int room = 0; room < 2; ++room)
-        for (int top : kWaterTops) {
-            Oval o = Oval::of(waterInBucket(room, top));
-            o.rx += 1.5;
-            o.ry += 1.5;
-            if (o.holds(x, y))
-                return true;
+        for (int top : kWaterTops)
+            for (int wy = 0; wy < w.height(); ++wy)
+                for (int wx = 0; wx < w.width(); ++wx) {
+                    const QRgb c = w.pixel(wx, wy) & 0xFFFFFF;
+                    if (c == 0)
+                        continue;
+                    const int vx = kWaterLeft[room] + w.width() - 1 - wx, vy = top + wy;  // drawn mirrored
+                    const int x = mirrored[room] ? at[room].x() + size.width() - 1 - vx : vx - at[room].x();
+                    const int y = vy - at[room].y();
+                    if (x < 0 || y < 0 || x >= size.width() || y >= size.height())
+                        continue;
+                    out.bits[size_t(y) * size.width() + x] &= c;
+                    out.wet[size_t(y) * size.width() + x] = true;
+                }
+    return out;
+}
+
+const WaterOver& waterOverBucket()
+{
+    static const WaterOver over = [] {
+        constexpr QPoint at[2] = {{20, 400}, {280, 400}};
+        constexpr bool mirrored[2] = {false, true};
+        return waterOver(QSize(200, 200), at, mirrored);
+    }();
+    return over;
+}
+
+// The nearest value to `want` made only of the bits of `allowed`.
+int nearestWithin(int want, int allowed)
+{
+    int best = 0;
+    for (int v = allowed;; v = (v - 1) & allowed) {  // every subset of the bits
+        if (std::abs(v - want) < std::abs(best - want))
+            best = v;
+        if (v == 0)
+            break;
+    }
+    return best;
+}
+
+// `want` as near as it can be drawn under the water: no bit the water over
+// it lacks, and dark.
+QRgb underTheWater(const QColor& want, QRgb bits)
+{
+    return qRgb(nearestWithin(want.red(), qRed(bits) & 0x3F), nearestWithin(want.green(), qGreen(bits) & 0x3F),
+                nearestWithin(want.blue(), qBlue(bits) & 0x3F));
+}
+
+// How far (x, y) lies from the nearest wet pixel, up to `reach`.
+double fromTheWet(const WaterOver& over, int x, int y, int height, int reach)
+{
+    double best = reach;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const int qx = x + dx, qy = y + dy;
+            if (qx >= 0 && qy >= 0 && qx < over.width && qy < height && over.wetAt(qx, qy))
+                best = std::min(best, std::hypot(dx, dy));
         }
-    return false;
+    return best;
 }
 
 // The inside of the bucket: staves running down from the rim to a round
 // bottom. Above the water the far wall is dry wood, lit at the top and
-// darker lower down; where the water stands it is wet and nearly black (no
-// channel over 0x1C) so the water keeps its own colour over it. The near rim
-// casts a short shadow on what lies just inside it.
+// darkening down to the tide line; below it the wood is wet and nearly
+// black, drawn only with the bits every water over it has, so the water
+// keeps its own colour exactly. The near rim casts a short shadow.
 QImage bucketInside()
 {
     QImage img = canvas(200, 200);
+    const WaterOver& over = waterOverBucket();
     const Oval rim = bucketOpening(), floor = bucketFloor();
     const QRect inside = box(rim).toAlignedRect();
-    const QColor dryTop(122, 78, 40), dryLow(91, 58, 30), wet(14, 9, 5);
+    const QColor dryTop(122, 78, 40), dryLow(91, 58, 30);
+    const QColor wetWood(6, 16, 14), wetFloor(8, 20, 18);  // dark, cool wet wood
     constexpr int kStaves = 26;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -451,7 +519,7 @@ QImage bucketInside()
             const double px = x + 0.5, py = y + 0.5;
             if (!rim.holds(px, py))
                 continue;
-            const bool wetHere = wetInside(px, py);
+            const bool wetHere = over.wetAt(x, y);
             QColor c;
             if (floor.holds(px, py)) {
                 // boards across the bottom, their seams and the bottom's edge darker
@@ -459,7 +527,7 @@ QImage bucketInside()
                 const bool seam = std::abs(board - std::round(board)) < 0.06;
                 const double grain = 0.8 + 0.2 * noise(std::floor(board) * 3.1, py / 6, 207);
                 const bool edge = !Oval{floor.cx, floor.cy, floor.rx - 2, floor.ry - 1.5}.holds(px, py);
-                c = shade(QColor(15, 10, 5), seam || edge ? 0.35 : grain);
+                c = shade(wetFloor, seam || edge ? 0.35 : grain);
             } else {
                 // how deep down the wall: 0 at the rim, 1 at the bottom
                 double depth = 0;
@@ -473,14 +541,15 @@ QImage bucketInside()
                 const double within = around - stave;
                 const double far = 0.7 + 0.3 * std::max(0.0, -std::sin(angle));  // the far wall catches the light
                 const double k = (0.85 + 0.15 * noise(stave * 2.7, depth * 4, 203)) * far;
-                if (wetHere)
-                    c = shade(wet, (within < 0.07 ? 0.5 : 1.0) * k * (1 - 0.4 * depth));
-                else
+                if (wetHere) {
+                    c = shade(wetWood, (within < 0.1 ? 0.4 : 1.0) * k * (1 - 0.4 * depth));
+                } else {
                     c = shade(mix(dryTop, dryLow, std::min(1.0, depth * 3)), within < 0.08 ? 0.62 * k : k);
+                    // darkening down to the tide line
+                    const double d = fromTheWet(over, x, y, img.height(), 5);
+                    c = shade(c, 0.25 + 0.75 * d / 5);
+                }
             }
-            // the tide line: the dry wood just above the wet is darker
-            if (!wetHere && (wetInside(px, py + 1.5) || wetInside(px, py + 2.5)))
-                c = shade(c, 0.7);
             // the near rim's shadow, 4 px deep
             const double u = (px - rim.cx) / rim.rx;
             if (py > rim.cy && std::abs(u) < 1) {
@@ -488,7 +557,7 @@ QImage bucketInside()
                 if (below < 4)
                     c = shade(c, 0.45 + 0.55 * std::max(0.0, below) / 4);
             }
-            row[x] = c.rgb();
+            row[x] = wetHere ? underTheWater(c, over.bitsAt(x, y)) : c.rgb();
         }
     }
     return img;
@@ -726,25 +795,6 @@ void ladleBowl(QPainter& p, QPointF centre, double rx, double ry)
 }
 
 
-// Whether a point of the resting ladle lies under the water in either room.
-bool underWater(double x, double y)
-{
-    constexpr int kLadleW = 208, kWaterW = 119;
-    const double cx = kWaterSurface.center().x(), rx = kWaterSurface.width() / 2 + 1.5;
-    const double ry = kWaterSurface.height() / 2 + 1.5;
-    for (int room = 0; room < 2; ++room) {
-        const double vx = kRestingLadleAt[room].x() + (kRestingLadleMirrored[room] ? kLadleW - x : x);
-        const double vy = kRestingLadleAt[room].y() + y;
-        const double wx = kWaterLeft[room] + kWaterW - vx;  // the water is mirrored
-        for (int top : kWaterTops) {
-            const double u = (wx - cx) / rx, v = (vy - top - kWaterSurface.center().y()) / ry;
-            if (u * u + v * v <= 1)
-                return true;
-        }
-    }
-    return false;
-}
-
 QImage ladleResting()
 {
     QImage img = canvas(208, 260);
@@ -768,14 +818,24 @@ QImage ladleResting()
                 row[x] = 0;
         }
     }
-    // where the water lies in either room the handle goes down into the
-    // bucket, out of sight: the same cut in both rooms, and the water shows
-    // its own colour over the bucket's dark inside
+    // the handle goes down into the bucket's shadow, darkening as it nears
+    // the water's highest line, and where the water lies in either room it
+    // is out of sight: the water shows its own colour over the dark inside
+    constexpr int kShadow = 7;
+    const WaterOver over = waterOver(img.size(), kRestingLadleAt, kRestingLadleMirrored);
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(row[x]) != 0 && underWater(x + 0.5, y + 0.5))
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            if (over.wetAt(x, y)) {
                 row[x] = 0;
+                continue;
+            }
+            const double k = std::pow(fromTheWet(over, x, y, img.height(), kShadow) / kShadow, 0.8);
+            const QRgb c = row[x];
+            row[x] = qRgba(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k), qAlpha(c));
+        }
     }
     return img;
 }
