@@ -168,6 +168,7 @@ QImage roomWithWater(int p, int16_t waterY, bool marked)
 struct WaterOnScreen {
     double meanDifference = 0;  // shown colour against the water's own, summed over R, G, B
     double darkUnder = 0;       // share of its pixels over a ground no channel of which exceeds 0x3F
+    int tinting = 0;            // its pixels over that dark ground with a bit the water lacks
     int pixels = 0;
 };
 
@@ -198,7 +199,9 @@ WaterOnScreen waterOnScreen(int p, int16_t waterY)
             ++out.pixels;
             sum += difference(shown.pixel(vx, vy), own);
             const QRgb g = under.pixel(vx, vy);
-            dark += std::max({qRed(g), qGreen(g), qBlue(g)}) <= 0x3F;
+            const bool darkHere = std::max({qRed(g), qGreen(g), qBlue(g)}) <= 0x3F;
+            dark += darkHere;
+            out.tinting += darkHere && (g & ~own & 0xFFFFFF) != 0;
         }
     if (out.pixels > 0) {
         out.meanDifference = double(sum) / out.pixels;
@@ -224,6 +227,7 @@ TEST(ArtWater, ShowsInItsOwnColourInBothRooms)
             ASSERT_GT(w.pixels, 800) << "the water is hidden";
             EXPECT_LE(w.meanDifference, 15.0);
             EXPECT_GE(w.darkUnder, 0.97) << "the water lies over the dark inside of the bucket";
+            EXPECT_EQ(w.tinting, 0) << "the dark inside under the water tints it";
         }
 }
 
