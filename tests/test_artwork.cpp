@@ -308,6 +308,27 @@ TEST(ArtArm, HandHoldsTheLadleInEveryPhase)
 // ---- faces ----
 
 // Each heat band shows another face at a glance: many pixels change clearly.
+// The lake is one strip stacked every 65 rows, so a row of the strip that is
+// lighter or darker than the rest shows as a stripe all down the lake.
+TEST(ArtLake, NoRowOfTheBandStandsOut)
+{
+    const QImage strip = picture(307);
+    constexpr int kBand = 65, kTop = 60;  // the rows each band shows, all below the crest
+    double lightest = 0, darkest = 1e9;
+    for (int y = kTop; y < kTop + kBand; ++y) {
+        double sum = 0;
+        for (int x = 0; x < strip.width(); ++x) {
+            const QRgb c = strip.pixel(x, y);
+            sum += 0.3 * qRed(c) + 0.59 * qGreen(c) + 0.11 * qBlue(c);
+        }
+        const double mean = sum / strip.width();
+        lightest = std::max(lightest, mean);
+        darkest = std::min(darkest, mean);
+    }
+    RecordProperty("row_mean_spread_x10", int(10 * (lightest - darkest)));
+    EXPECT_LE(lightest - darkest, 6.0) << "rows " << darkest << " to " << lightest;
+}
+
 TEST(ArtFaces, EachBandLooksDifferent)
 {
     const int16_t ids[] = {101, 103, 105, 107};

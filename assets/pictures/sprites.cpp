@@ -1136,12 +1136,39 @@ double lakeMottle(int x, double below)
     return (1 - w) * here + w * oneUp;
 }
 
+// The mottle with every row's mean brought to the same level. The stacked
+// bands are one picture, so a row that came out lighter by chance would show
+// as a light band every kLakeStep rows down the lake.
+class LevelMottle {
+public:
+    LevelMottle()
+    {
+        for (int b = 0; b <= kLakeH; ++b) {
+            double sum = 0;
+            for (int x = 0; x < kLakeW; ++x)
+                sum += lakeMottle(x, b);
+            mean_.push_back(sum / kLakeW);
+        }
+    }
+    double operator()(int x, double below) const
+    {
+        const double b = std::clamp(below, 0.0, double(kLakeH));
+        const int low = std::min(int(b), kLakeH - 1);
+        const double t = b - low;
+        return lakeMottle(x, below) - ((1 - t) * mean_[size_t(low)] + t * mean_[size_t(low) + 1]) + 0.5;
+    }
+
+private:
+    std::vector<double> mean_;
+};
+
 QImage lakeStrip()
 {
     QImage img = canvas(kLakeW, kLakeH);
     const QColor deep(10, 92, 196), light(34, 170, 232), foam(236, 252, 255);
     const std::vector<Ripple> ripples = lakeRipples();
     const std::vector<Ripple> glitter = lakeGlitter();
+    const LevelMottle mottle;
     for (int x = 0; x < kLakeW; ++x) {
         // the crest lies high enough that, with the strips 65 apart, the next
         // strip's crest never dips below the hill's bottom edge
@@ -1151,7 +1178,7 @@ QImage lakeStrip()
             const double below = y - edge;
             if (below < -0.5)
                 continue;
-            QColor c = mix(deep, light, lakeMottle(x, below) * 1.1 - 0.05);
+            QColor c = mix(deep, light, mottle(x, below) * 1.1 - 0.05);
             for (const Ripple& r : ripples) {
                 const double along = (x - r.x) / r.half;
                 if (std::abs(along) >= 1)
