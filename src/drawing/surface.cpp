@@ -60,11 +60,16 @@ QRegion rowsMarked(const std::vector<bool>& rows, int left, int width)
     return region;
 }
 
+// Whether source can be copied into the image as it is, without reallocating.
+bool Surface::sameShapeAs(const QImage& source) const
+{
+    return image_.isDetached() && image_.size() == source.size() && image_.bytesPerLine() == source.bytesPerLine();
+}
+
 // Whether the image is source outside what was drawn over it since.
 bool Surface::holds(const QImage& source) const
 {
-    return image_.isDetached() && image_.size() == source.size() && image_.bytesPerLine() == source.bytesPerLine()
-           && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known();
+    return sameShapeAs(source) && pictureKey_ != 0 && pictureKey_ == source.cacheKey() && sincePicture_.known();
 }
 
 bool Surface::restoresOnly(const QImage& picture) const
@@ -93,9 +98,7 @@ void Surface::assignPicture(const QImage& picture, const std::vector<bool>& cove
         sincePicture_.restart();
         sincePicture_.add(drawnOver.intersected(keptRows));  // still drawn over
     } else {
-        const bool sameShape = image_.isDetached() && image_.size() == source.size()
-                               && image_.bytesPerLine() == source.bytesPerLine();
-        if (sameShape)  // copy into the image we have, sparing an allocation per frame
+        if (sameShapeAs(source))  // copy into the image we have, sparing an allocation per frame
             std::memcpy(image_.bits(), source.constBits(), size_t(source.sizeInBytes()));
         else
             image_ = source;

@@ -110,6 +110,7 @@ public:
     void mark() { sinceMark_.restart(); }
 
 private:
+    bool sameShapeAs(const QImage& source) const;
     bool holds(const QImage& source) const;
 
     QImage image_;

@@ -24,9 +24,9 @@ ViewWidget::ViewWidget(const Surface& surface, QWidget* parent) : QWidget(parent
 }
 
 // Qt paints what was marked once the running handler is done, all together.
-void ViewWidget::presented(const QRegion& area)
+void ViewWidget::presented(const QRegion& changed)
 {
-    update(area);
+    update(changed);
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event)

@@ -21,8 +21,8 @@ namespace hovla {
 class ViewWidget : public QWidget {
 public:
     ViewWidget(const Surface& surface, QWidget* parent);
-    // Part of the view's image has been presented.
-    void presented(const QRegion& area);
+    // These pixels of the view's image have changed.
+    void presented(const QRegion& changed);
     // Pixels painted so far, in view pixels: what the window was sent.
     long long paintedArea() const { return paintedArea_; }
     // The longest a paint took since the last call, in nanoseconds.
